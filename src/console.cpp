@@ -1,0 +1,178 @@
+#include "console.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <streambuf>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <cerrno>
+#include <csignal>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+long readInput(char *to, unsigned size)
+{
+    return _read(0, to, size);
+}
+#else
+long readInput(char *to, size_t size)
+{
+    ssize_t count = 0;
+    do
+        count = read(STDIN_FILENO, to, size);
+    while (count < 0 && errno == EINTR);
+    return count;
+}
+#endif
+
+// Standard input, read from its descriptor in large blocks.  Pending output
+// is flushed only when a block is used up, just before a read that may wait:
+// every prompt is on the screen before the game waits for the player, and
+// scripted input costs no write per line.
+class ConsoleInput : public std::streambuf {
+protected:
+    int_type underflow() override
+    {
+        std::cout.flush();
+        const long count = readInput(block, sizeof block);
+        if (count <= 0)
+            return traits_type::eof();
+        setg(block, block, block + count);
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    char block[1 << 16] = {};
+};
+
+} // namespace
+
+void useConsole()
+{
+#ifndef _WIN32
+    // A reader that went away must not kill the game: writes then just fail.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    std::ios::sync_with_stdio(false);
+    static ConsoleInput input;
+    std::cin.rdbuf(&input);
+    std::cin.tie(nullptr);
+}
+
+#ifdef _WIN32
+
+void closingPause()
+{
+    std::cout.flush();
+    static_cast<void>(std::system("pause"));
+}
+
+#else
+
+namespace {
+
+// The terminal's modes before the wait, and those of the wait itself.  They
+// are file-wide so that the signal handlers can put the terminal back.
+termios saved;
+termios waiting;
+volatile std::sig_atomic_t inWait = 0;
+
+// A signal that ends the program: put the terminal back first, then die of
+// the signal as if it had not been caught.
+extern "C" void restoreAndDie(int sig)
+{
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+
+// Ctrl-Z: stop with the terminal as the shell expects it, and take it back
+// for the rest of the wait once continued.
+extern "C" void restoreAndStop(int sig)
+{
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    signal(sig, SIG_DFL);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, sig);
+    sigprocmask(SIG_UNBLOCK, &set, nullptr);
+    raise(sig);
+    signal(sig, restoreAndStop);
+    if (inWait)
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
+}
+
+// Catches a signal for the length of the wait, unless it was ignored when
+// the game started (as it is for a game started in the background).
+class Catch {
+public:
+    Catch(int caught, void (*handler)(int)) : sig(caught)
+    {
+        struct sigaction action = {};
+        action.sa_handler = handler;
+        action.sa_flags = SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        sigaction(sig, nullptr, &before);
+        if (before.sa_handler != SIG_IGN)
+            sigaction(sig, &action, nullptr);
+    }
+    ~Catch() { sigaction(sig, &before, nullptr); }
+    Catch(const Catch &) = delete;
+    Catch &operator=(const Catch &) = delete;
+
+private:
+    int sig;
+    struct sigaction before = {};
+};
+
+// Keystrokes delivered one at a time and unechoed for as long as it lives.
+// Setting the modes back discards what is left of the key pressed, so the
+// rest of an arrow key's bytes never reaches the shell.
+class RawKeys {
+public:
+    RawKeys()
+    {
+        waiting = saved;
+        waiting.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+        waiting.c_cc[VMIN] = 1;
+        waiting.c_cc[VTIME] = 0;
+        inWait = 1;
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
+    }
+    ~RawKeys()
+    {
+        inWait = 0;
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    }
+    RawKeys(const RawKeys &) = delete;
+    RawKeys &operator=(const RawKeys &) = delete;
+};
+
+void waitForKey()
+{
+    const Catch leaving[] = {{SIGINT, restoreAndDie}, {SIGTERM, restoreAndDie}, {SIGHUP, restoreAndDie}, {SIGQUIT, restoreAndDie}};
+    const Catch stopping(SIGTSTP, restoreAndStop);
+    const RawKeys raw;
+    char key[32];
+    readInput(key, sizeof key);
+}
+
+} // namespace
+
+void closingPause()
+{
+    // Without a terminal there is nobody to press a key.
+    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved) != 0)
+        return;
+    std::cout << "Press any key to continue . . . " << std::flush;
+    waitForKey();
+    std::cout << '\n' << std::flush;
+}
+
+#endif

@@ -1,0 +1,13 @@
+#ifndef GUESS_CONSOLE_H
+#define GUESS_CONSOLE_H
+
+// Sets the standard streams up for play: standard input is read in large
+// blocks, and standard output is flushed whenever the game is about to wait
+// for the player, rather than before every read.
+void useConsole();
+
+// Waits for one key press before the program ends, so that a console window
+// opened for the game does not vanish with the last message.
+void closingPause();
+
+#endif

@@ -1,0 +1,7 @@
+#include "game.h"
+
+int main()
+{
+    playGame();
+    return 0;
+}

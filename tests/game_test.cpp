@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "game.h"
+
+namespace {
+
+constexpr std::time_t now = 1700000000;
+
+// The number the game must draw for a game started at the given second.
+int drawnAt(std::time_t second)
+{
+    std::srand(static_cast<unsigned>(second));
+    return std::rand() % 20 + 1;
+}
+
+// Plays a whole session on the given input; the closing pause shows as "<pause>".
+std::string play(const std::string &input, const std::function<std::time_t()> &clock)
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    playGame(in, out, clock, [&out] { out << "<pause>"; });
+    return out.str();
+}
+
+// Spells out a transcript written in short words: %t stands for the drawn
+// number and %w, %v for two different wrong ones in the input; the words of
+// the expected output name the game's texts.
+std::string expand(std::string text, int target)
+{
+    const std::map<std::string, std::string> numbers = {
+        {"%t", std::to_string(target)},
+        {"%w", std::to_string(target % 20 + 1)},
+        {"%v", std::to_string((target + 1) % 20 + 1)}};
+    for (const auto &[mark, number] : numbers)
+        for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark))
+            text.replace(at, mark.size(), number);
+    return text;
+}
+
+std::string transcript(const std::string &words, int target)
+{
+    const std::map<std::string, std::string> texts = {
+        {"B", "\n=== New Game Started ===\n"},
+        {"P", "Enter your guess (1-20): "},
+        {"I", "Invalid input. Please enter a number between 1 and 20.\n"},
+        {"C", "?? Correct! You win!\n"},
+        {"S1", "? Wrong guess. Strikes: 1/3\n"},
+        {"S2", "? Wrong guess. Strikes: 2/3\n"},
+        {"S3", "? Wrong guess. Strikes: 3/3\n"},
+        {"O", "?? Game Over! The number was: " + std::to_string(target) + "\n"},
+        {"Q", "Do you want to play again? (Y/N): "},
+        {"E", "\n"},
+        {"Z", "<pause>"}};
+    std::istringstream in(words);
+    std::string out;
+    for (std::string word; in >> word;)
+        out += texts.at(word);
+    return out;
+}
+
+struct Case {
+    const char *name;
+    const char *input;
+    const char *output;
+};
+
+const Case cases[] = {
+    // Guesses and strikes.
+    {"FirstGuessWins", "%t\nn\n", "B P C Q Z"},
+    {"WinAfterStrike", "%w\n%t\nn\n", "B P S1 P C Q Z"},
+    {"ThreeStrikesLose", "%w\n%v\n%w\nn\n", "B P S1 P S2 P S3 O Q Z"},
+    {"GuessesShareALine", "%w %v %w\nn\n", "B P S1 P S2 P S3 O Q Z"},
+    {"SignedGuess", "+%t\nn\n", "B P C Q Z"},
+    // Invalid input costs nothing and takes the rest of its line with it.
+    {"OutOfRange", "0\n21\n-5\n%t\nn\n", "B P I P I P I P C Q Z"},
+    {"NotANumber", "abc\n\xe9\n-\n%t\nn\n", "B P I P I P I P C Q Z"},
+    {"Overflow", "99999999999\n2147483648\n-2147483649\n%t\nn\n", "B P I P I P I P C Q Z"},
+    {"RestOfBadLineDiscarded", "0 %t\n%t\nn\n", "B P I P C Q Z"},
+    {"NumberGluedToText", "%wabc\n%t\nn\n", "B P S1 P I P C Q Z"},
+    {"EmptyLinesSkipped", "\n\n \t \n%t\nn\n", "B P C Q Z"},
+    // The replay question.
+    {"ReplayLowerY", "%t\ny\n%t\nn\n", "B P C Q B P C Q Z"},
+    {"ReplayUpperY", "%t\nY\n%t\nn\n", "B P C Q B P C Q Z"},
+    {"ReplayYes", "%t\nyes\n%t\nn\n", "B P C Q B P C Q Z"},
+    {"ReplayAfterBlanks", "%t\n\n   y\n%t\nN\n", "B P C Q B P C Q Z"},
+    {"ReplayAfterLoss", "%w\n%w\n%w\ny\n%t\nn\n", "B P S1 P S2 P S3 O Q B P C Q Z"},
+    {"OtherAnswersEnd", "%t\nx\n%t\n", "B P C Q Z"},
+    {"DigitAnswerEnds", "%t\n1\n", "B P C Q Z"},
+    {"NonAsciiAnswerEnds", "%t\n\xe9\xff\n", "B P C Q Z"},
+    {"AnswerOnGuessLine", "%t y\n%t\nn\n", "B P C Q B P C Q Z"},
+    {"RestOfAnswerNotAGuess", "%t\ny %t\n%w\n%t\nn\n", "B P C Q B P S1 P C Q Z"},
+    // End of input at each read.
+    {"NoInput", "", "B P E"},
+    {"OnlyBlanks", "\n  \n", "B P E"},
+    {"EndAfterStrike", "%w\n", "B P S1 P E"},
+    {"GuessAtVeryEnd", "%t", "B P C Q E"},
+    {"WrongGuessAtVeryEnd", "%w", "B P S1 P E"},
+    {"BadInputAtVeryEnd", "abc", "B P I P E"},
+    {"SignAtVeryEnd", "-", "B P I P E"},
+    {"EndAtQuestion", "%t\n \n", "B P C Q E"},
+    {"EndAfterReplay", "%t\ny\n", "B P C Q B P E"},
+};
+
+class Transcript : public testing::TestWithParam<Case> {};
+
+TEST_P(Transcript, Plays)
+{
+    const int target = drawnAt(now);
+    const Case &c = GetParam();
+    EXPECT_EQ(play(expand(c.input, target), [] { return now; }), transcript(c.output, target));
+}
+
+INSTANTIATE_TEST_SUITE_P(Game, Transcript, testing::ValuesIn(cases),
+                         [](const testing::TestParamInfo<Case> &param) { return param.param.name; });
+
+// Every game draws anew from the second it starts in, so two games in one
+// second share their number and a later game has its own.
+TEST(Draw, ReseedsEveryGame)
+{
+    const int first = drawnAt(now);
+    const int later = drawnAt(now + 1);
+    const std::string input = expand("%t\ny\n%t\ny\n", first) + expand("%t\nn\n", later);
+    const std::string expected = transcript("B P C Q B P C Q", first) + transcript("B P C Q Z", later);
+    const std::time_t seconds[] = {now, now, now + 1};
+    int games = 0;
+    EXPECT_EQ(play(input, [&] { return seconds[games++]; }), expected);
+    EXPECT_EQ(games, 3);
+}
+
+} // namespace

@@ -106,6 +106,11 @@ const Case cases[] = {
     {"EndAfterReplay", "%t\ny\n", "B P C Q B P E"},
 };
 
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << testing::PrintToString(std::string(c.input));
+}
+
 class Transcript : public testing::TestWithParam<Case> {};
 
 TEST_P(Transcript, Plays)

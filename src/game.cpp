@@ -39,8 +39,8 @@ void playGame(std::istream &in, std::ostream &out,
 
         while (strikes < strikeLimit) {
             out << "Enter your guess (1-20): ";
-            // Only blanks are left: the player has gone, and waiting for
-            // another guess would never end.
+            // The input has ended: nobody is left to guess, and asking
+            // again would never end.
             if ((in >> std::ws).eof()) {
                 out << '\n';
                 return;

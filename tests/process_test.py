@@ -6,12 +6,9 @@ import subprocess
 import sys
 import unittest
 
-GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
+from texts import BANNER, INVALID, PROMPT, QUESTION, strikes
 
-BANNER = "\n=== New Game Started ===\n"
-PROMPT = "Enter your guess (1-20): "
-INVALID = "Invalid input. Please enter a number between 1 and 20.\n"
-QUESTION = "Do you want to play again? (Y/N): "
+GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
 
 
 def run(args, stdin=None, stdout=subprocess.PIPE, data=None):
@@ -44,10 +41,8 @@ class Process(unittest.TestCase):
     def test_whole_game_then_no_pause_without_terminal(self):
         result = run([GUESS], data=b"1\n1\n1\nn\n")
         self.assertClean(result)
-        strikes = "".join(f"? Wrong guess. Strikes: {n}/3\n" + (PROMPT if n < 3 else "")
-                          for n in (1, 2, 3))
         won = re.escape(BANNER + PROMPT + "?? Correct! You win!\n" + QUESTION)
-        lost = (re.escape(BANNER + PROMPT + strikes + "?? Game Over! The number was: ")
+        lost = (re.escape(BANNER + PROMPT + strikes(3) + "?? Game Over! The number was: ")
                 + r"(\d+)\n" + re.escape(QUESTION))
         text = result.stdout.decode()
         self.assertRegex(text, f"^({won}|{lost})$")

@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""The Debian package: built with CPack, listed, unpacked and played."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from texts import BANNER, INVALID, PROMPT, SKIPPED
+
+BUILD = sys.argv.pop(1)
+
+
+def output(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+
+
+class DebianPackage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.mkdtemp()
+        output("cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"),
+               "-B", cls.folder)
+        [cls.name] = [f for f in os.listdir(cls.folder) if f.endswith(".deb")]
+        cls.deb = os.path.join(cls.folder, cls.name)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.folder)
+
+    def test_control(self):
+        arch = output("dpkg", "--print-architecture").strip()
+        self.assertRegex(self.name, rf"^guess_\d+\.\d+\.\d+-\d+_{arch}\.deb$")
+        field = lambda name: output("dpkg-deb", "-f", self.deb, name).strip()
+        self.assertEqual(field("Section"), "games")
+        self.assertRegex(field("Depends"), r"\blibc6 \(>= [\d.]+\)")
+        self.assertRegex(field("Maintainer"), r"<\S+@\S+>")
+        self.assertGreater(len(field("Description").splitlines()), 1)
+
+    def test_contents(self):
+        listing = output("dpkg-deb", "-c", self.deb)
+        for path in ("./usr/games/guess", "./usr/share/man/man6/guess.6"):
+            self.assertRegex(listing, rf"(?m) {re.escape(path)}$")
+
+    def test_unpacked_game_plays(self):
+        root = os.path.join(self.folder, "root")
+        output("dpkg", "-x", self.deb, root)
+        game = subprocess.run([os.path.join(root, "usr/games/guess")], input=b"0\nabc\n",
+                              capture_output=True, timeout=30, check=False)
+        self.assertEqual(game.returncode, 0)
+        self.assertEqual(game.stdout.decode(), BANNER + (PROMPT + INVALID) * 2 + PROMPT + "\n")
+
+
+if __name__ == "__main__":
+    missing = [tool for tool in ("dpkg-deb", "dpkg-shlibdeps") if not shutil.which(tool)]
+    if missing:
+        print("skipped: not installed:", *missing)
+        sys.exit(SKIPPED)
+    unittest.main()

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""The Windows console build: cross-compiled with the windows preset, run under wine."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+import zipfile
+
+from texts import BANNER, INVALID, PROMPT, QUESTION, SKIPPED, strikes
+
+SOURCE, WORK = sys.argv.pop(1), sys.argv.pop(1)
+GAME = os.path.join(WORK, "build", "guess.exe")
+TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "wine", "wineboot")
+WINE = dict(os.environ, WINEDEBUG="-all", WINEPREFIX=os.path.join(WORK, "wineprefix"))
+SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
+
+
+def play(text, *args):
+    """Runs guess.exe with standard input from a file (the console's pause
+    would wait on an open pipe); returns its status and output with LF line ends."""
+    path = os.path.join(WORK, "input.txt")
+    with open(path, "w", encoding="ascii") as file:
+        file.write(text)
+    with open(path, "rb") as stdin:
+        run = subprocess.run(["wine", GAME, *args], stdin=stdin, capture_output=True,
+                             env=WINE, timeout=120, check=False)
+    return run.returncode, run.stdout.decode().replace("\r\n", "\n")
+
+
+class Windows(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        for step in (["cmake", "--preset", "windows", "-B", os.path.join(WORK, "build")],
+                     ["cmake", "--build", os.path.join(WORK, "build")]):
+            subprocess.run(step, cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
+        # The first start of a prefix sets it up, which takes a while.
+        subprocess.run(["wineboot", "-i"], env=WINE, capture_output=True, timeout=300, check=True)
+
+    def test_imports_only_system_dlls(self):
+        dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", GAME],
+                              capture_output=True, text=True, check=True).stdout
+        dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
+        self.assertTrue(dlls)
+        self.assertLessEqual(dlls, SYSTEM_DLLS)
+
+    def test_zip_package(self):
+        build = os.path.join(WORK, "build")
+        subprocess.run(["cpack", "-G", "ZIP"], cwd=build, check=True, stdout=subprocess.DEVNULL)
+        [name] = [f for f in os.listdir(build) if f.endswith(".zip")]
+        with zipfile.ZipFile(os.path.join(build, name)) as package:
+            files = {os.path.basename(f) for f in package.namelist()}
+        self.assertLessEqual({"guess.exe", "README.md"}, files)
+
+    def test_ends_at_end_of_input_without_pause(self):
+        self.assertEqual(play("0\nabc\n", "--ignored"),
+                         (0, BANNER + (PROMPT + INVALID) * 2 + PROMPT + "\n"))
+
+    def test_losses_replay_and_pause(self):
+        # Two games lost on 1, 1, 1; a game whose number is 1 is won instead,
+        # and the session is played again in a later second.
+        for _ in range(5):
+            status, text = play("0\nabc\n1\n1\n1\ny\n1\n1\n1\nn\n")
+            if "Correct" not in text:
+                break
+            time.sleep(1)
+        self.assertEqual(status, 0)
+        loss = (re.escape(PROMPT + strikes(3) + "?? Game Over! The number was: ")
+                + r"(\d+)\n" + re.escape(QUESTION))
+        first = re.escape(BANNER + (PROMPT + INVALID) * 2) + loss
+        match = re.fullmatch(f"{first}{re.escape(BANNER)}{loss}(.+)", text, re.S)
+        self.assertTrue(match, text)
+        for number in match.groups()[:2]:
+            self.assertIn(int(number), range(2, 21))
+        self.assertTrue(match.group(3).startswith("Press any key"), match.group(3))
+
+
+if __name__ == "__main__":
+    missing = [tool for tool in TOOLS if not shutil.which(tool)]
+    if missing:
+        print("skipped: not installed:", *missing)
+        sys.exit(SKIPPED)
+    unittest.main()

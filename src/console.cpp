@@ -48,7 +48,8 @@ protected:
     }
 
 private:
-    char block[1 << 16] = {};
+    static constexpr unsigned blockSize = 64 * 1024;
+    char block[blockSize] = {};
 };
 
 } // namespace
@@ -104,7 +105,7 @@ extern "C" void restoreAndStop(int sig)
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
     raise(sig);
     signal(sig, restoreAndStop);
-    if (inWait)
+    if (inWait != 0)
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
 }
 
@@ -156,10 +157,15 @@ public:
 
 void waitForKey()
 {
-    const Catch leaving[] = {{SIGINT, restoreAndDie}, {SIGTERM, restoreAndDie}, {SIGHUP, restoreAndDie}, {SIGQUIT, restoreAndDie}};
+    const Catch leaving[] = {{SIGINT, restoreAndDie},
+                             {SIGTERM, restoreAndDie},
+                             {SIGHUP, restoreAndDie},
+                             {SIGQUIT, restoreAndDie}};
     const Catch stopping(SIGTSTP, restoreAndStop);
     const RawKeys raw;
-    char key[32];
+    // Room for all the bytes of one key, as an arrow or function key sends.
+    constexpr unsigned longestKey = 32;
+    char key[longestKey];
     readInput(key, sizeof key);
 }
 
@@ -168,7 +174,7 @@ void waitForKey()
 void closingPause()
 {
     // Without a terminal there is nobody to press a key.
-    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved) != 0)
+    if (isatty(STDIN_FILENO) == 0 || tcgetattr(STDIN_FILENO, &saved) != 0)
         return;
     std::cout << "Press any key to continue . . . " << std::flush;
     waitForKey();

@@ -15,16 +15,20 @@ constexpr int highest = 20;
 constexpr int strikeLimit = 3;
 constexpr auto wholeLine = std::numeric_limits<std::streamsize>::max();
 
+std::time_t calendarSeconds()
+{
+    return std::time(nullptr);
+}
+
 } // namespace
 
 void playGame()
 {
     useConsole();
-    playGame(std::cin, std::cout, [] { return std::time(nullptr); }, closingPause);
+    playGame(std::cin, std::cout, calendarSeconds, closingPause);
 }
 
-void playGame(std::istream &in, std::ostream &out,
-              const std::function<std::time_t()> &clock,
+void playGame(std::istream &in, std::ostream &out, const std::function<std::time_t()> &clock,
               const std::function<void()> &pause)
 {
     int target = 0;

@@ -11,8 +11,7 @@ void playGame();
 // Plays games reading the player from in and writing to out.  The clock gives
 // the calendar time in seconds and seeds each game's draw; pause is the wait
 // that closes play once the player declines another game.
-void playGame(std::istream &in, std::ostream &out,
-              const std::function<std::time_t()> &clock,
+void playGame(std::istream &in, std::ostream &out, const std::function<std::time_t()> &clock,
               const std::function<void()> &pause);
 
 #endif

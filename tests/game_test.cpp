@@ -121,7 +121,9 @@ TEST_P(Transcript, Plays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Game, Transcript, testing::ValuesIn(cases),
-                         [](const testing::TestParamInfo<Case> &param) { return param.param.name; });
+                         [](const testing::TestParamInfo<Case> &param) {
+                             return param.param.name;
+                         });
 
 // Every game draws anew from the second it starts in, so two games in one
 // second share their number and a later game has its own.
@@ -130,7 +132,8 @@ TEST(Draw, ReseedsEveryGame)
     const int first = drawnAt(now);
     const int later = drawnAt(now + 1);
     const std::string input = expand("%t\ny\n%t\ny\n", first) + expand("%t\nn\n", later);
-    const std::string expected = transcript("B P C Q B P C Q", first) + transcript("B P C Q Z", later);
+    const std::string expected =
+        transcript("B P C Q B P C Q", first) + transcript("B P C Q Z", later);
     const std::time_t seconds[] = {now, now, now + 1};
     int games = 0;
     EXPECT_EQ(play(input, [&] { return seconds[games++]; }), expected);

@@ -49,7 +49,7 @@ protected:
 
 private:
     static constexpr unsigned blockSize = 64 * 1024;
-    char block[blockSize] = {};
+    char block[blockSize];
 };
 
 } // namespace
@@ -58,7 +58,7 @@ void useConsole()
 {
 #ifndef _WIN32
     // A reader that went away must not kill the game: writes then just fail.
-    std::signal(SIGPIPE, SIG_IGN);
+    signal(SIGPIPE, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
     static ConsoleInput input;

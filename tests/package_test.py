@@ -8,7 +8,7 @@ import sys
 import tempfile
 import unittest
 
-from texts import BANNER, INVALID, PROMPT, SKIPPED
+from texts import SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT
 
 BUILD = sys.argv.pop(1)
 
@@ -47,10 +47,10 @@ class DebianPackage(unittest.TestCase):
     def test_unpacked_game_plays(self):
         root = os.path.join(self.folder, "root")
         output("dpkg", "-x", self.deb, root)
-        game = subprocess.run([os.path.join(root, "usr/games/guess")], input=b"0\nabc\n",
+        game = subprocess.run([os.path.join(root, "usr/games/guess")], input=TWO_INVALID.encode(),
                               capture_output=True, timeout=30, check=False)
         self.assertEqual(game.returncode, 0)
-        self.assertEqual(game.stdout.decode(), BANNER + (PROMPT + INVALID) * 2 + PROMPT + "\n")
+        self.assertEqual(game.stdout.decode(), TWO_INVALID_OUTPUT)
 
 
 if __name__ == "__main__":

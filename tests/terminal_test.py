@@ -10,9 +10,11 @@ import termios
 import time
 import unittest
 
+import texts
+
 GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
-PROMPT = b"Enter your guess (1-20): "
-QUESTION = b"Do you want to play again? (Y/N): "
+PROMPT = texts.PROMPT.encode()
+QUESTION = texts.QUESTION.encode()
 PAUSE = b"Press any key to continue . . . "
 
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 """Builds the optimised game and measures it on generated scripted input.
 
 Prints, for each figure, the value measured and the target it must meet, and

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 # Cross-compiles the Windows x86-64 console program with MinGW-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

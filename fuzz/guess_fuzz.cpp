@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess authors
+// SPDX-License-Identifier: MIT
+
 // Plays the game on arbitrary bytes and checks that what it writes is a
 // well-formed session made of the game's own texts.
 #include <cstddef>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess authors
+// SPDX-License-Identifier: MIT
+
 #include "game.h"
 
 #include <cctype>

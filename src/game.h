@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The guess authors
+// SPDX-License-Identifier: MIT
+
 #ifndef GUESS_GAME_H
 #define GUESS_GAME_H
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 """The Debian package: built with CPack, listed, unpacked and played."""
 import os
 import re

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 """The built game as a process: what it writes, its exit status, its stderr."""
 import os
 import re

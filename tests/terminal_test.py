@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 """The game at a terminal: prompts before input, and the closing pause."""
 import fcntl
 import os

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 """The game's own texts, for the tests that run the built program."""
 import re
 

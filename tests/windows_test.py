@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
 """The Windows console build: cross-compiled with the windows preset, run under wine."""
 import os
 import re

@@ -44,7 +44,7 @@ class DebianPackage(unittest.TestCase):
 
     def test_contents(self):
         listing = output("dpkg-deb", "-c", self.deb)
-        for path in ("./usr/games/guess", "./usr/share/man/man6/guess.6"):
+        for path in ("./usr/games/guess", "./usr/share/man/man6/guess.6.gz"):
             self.assertRegex(listing, rf"(?m) {re.escape(path)}$")
 
     def test_unpacked_game_plays(self):

@@ -31,11 +31,12 @@ std::string play(const std::string &input, const std::function<std::time_t()> &c
 }
 
 // Spells out a transcript written in short words: %t stands for the drawn
-// number and %w, %v for two different wrong ones in the input; the words of
-// the expected output name the game's texts.
+// number, %w and %v for two different wrong ones, and %m for a megabyte of
+// letters in the input; the words of the expected output name the game's texts.
 std::string expand(std::string text, int target)
 {
     const std::map<std::string, std::string> numbers = {
+        {"%m", std::string(1 << 20, 'x')},
         {"%t", std::to_string(target)},
         {"%w", std::to_string(target % 20 + 1)},
         {"%v", std::to_string((target + 1) % 20 + 1)}};
@@ -70,6 +71,7 @@ struct Case {
     const char *name;
     const char *input;
     const char *output;
+    int drawn = 0; // the number the game draws, where the row needs one
 };
 
 const Case cases[] = {
@@ -79,12 +81,15 @@ const Case cases[] = {
     {"ThreeStrikesLose", "%w\n%v\n%w\nn\n", "B P S1 P S2 P S3 O Q Z"},
     {"GuessesShareALine", "%w %v %w\nn\n", "B P S1 P S2 P S3 O Q Z"},
     {"SignedGuess", "+%t\nn\n", "B P C Q Z"},
+    {"LowestDrawnHighestWrong", "20\n%t\nn\n", "B P S1 P C Q Z", 1},
+    {"HighestDrawnLowestWrong", "1\n%t\nn\n", "B P S1 P C Q Z", 20},
     // Invalid input costs nothing and takes the rest of its line with it.
     {"OutOfRange", "0\n21\n-5\n%t\nn\n", "B P I P I P I P C Q Z"},
     {"NotANumber", "abc\n\xe9\n-\n%t\nn\n", "B P I P I P I P C Q Z"},
     {"Overflow", "99999999999\n2147483648\n-2147483649\n%t\nn\n", "B P I P I P I P C Q Z"},
     {"RestOfBadLineDiscarded", "0 %t\n%t\nn\n", "B P I P C Q Z"},
     {"NumberGluedToText", "%wabc\n%t\nn\n", "B P S1 P I P C Q Z"},
+    {"MegabyteBadLine", "%m\n%t\nn\n", "B P I P C Q Z"},
     {"EmptyLinesSkipped", "\n\n \t \n%t\nn\n", "B P C Q Z"},
     // The replay question.
     {"ReplayLowerY", "%t\ny\n%t\nn\n", "B P C Q B P C Q Z"},
@@ -96,6 +101,7 @@ const Case cases[] = {
     {"DigitAnswerEnds", "%t\n1\n", "B P C Q Z"},
     {"NonAsciiAnswerEnds", "%t\n\xe9\xff\n", "B P C Q Z"},
     {"AnswerOnGuessLine", "%t y\n%t\nn\n", "B P C Q B P C Q Z"},
+    {"MegabyteAnswerLine", "%t\ny%m\n%t\nn\n", "B P C Q B P C Q Z"},
     {"RestOfAnswerNotAGuess", "%t\ny %t\n%w\n%t\nn\n", "B P C Q B P S1 P C Q Z"},
     // End of input at each read.
     {"NoInput", "", "B P E"},
@@ -118,9 +124,13 @@ class Transcript : public testing::TestWithParam<Case> {};
 
 TEST_P(Transcript, Plays)
 {
-    const int target = drawnAt(now);
     const Case &c = GetParam();
-    EXPECT_EQ(play(expand(c.input, target), [] { return now; }), transcript(c.output, target));
+    std::time_t second = now;
+    while (c.drawn != 0 && drawnAt(second) != c.drawn)
+        ++second;
+    const int target = drawnAt(second);
+    EXPECT_EQ(play(expand(c.input, target), [second] { return second; }),
+              transcript(c.output, target));
 }
 
 INSTANTIATE_TEST_SUITE_P(Game, Transcript, testing::ValuesIn(cases),

@@ -14,7 +14,7 @@ import zipfile
 
 from texts import BANNER, INVALID, LOSS, PROMPT, SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT
 
-SOURCE, WORK = sys.argv.pop(1), sys.argv.pop(1)
+SOURCE, WORK, VERSION = sys.argv.pop(1), sys.argv.pop(1), sys.argv.pop(1)
 GAME = os.path.join(WORK, "build", "guess.exe")
 TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "wine", "wineboot")
 WINE = dict(os.environ, WINEDEBUG="-all", WINEPREFIX=os.path.join(WORK, "wineprefix"))
@@ -55,7 +55,14 @@ class Windows(unittest.TestCase):
         [name] = [f for f in os.listdir(build) if f.endswith(".zip")]
         with zipfile.ZipFile(os.path.join(build, name)) as package:
             files = {os.path.basename(f) for f in package.namelist()}
-        self.assertLessEqual({"guess.exe", "README.md"}, files)
+        self.assertLessEqual({"guess.exe", "README.md", "LICENSE"}, files)
+
+    @unittest.skipUnless(shutil.which("wrestool"), "wrestool is not installed")
+    def test_version_resource_names_the_release(self):
+        resource = subprocess.run(["wrestool", "-x", "--raw", "--type=16", GAME],
+                                  capture_output=True, check=True).stdout.decode("utf-16-le", "replace")
+        for field in ("FileVersion", "ProductVersion"):
+            self.assertRegex(resource, f"{field}\0+{re.escape(VERSION)}\0")
 
     def test_ends_at_end_of_input_without_pause(self):
         self.assertEqual(play(TWO_INVALID, "--ignored"), (0, TWO_INVALID_OUTPUT))

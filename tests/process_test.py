@@ -3,15 +3,39 @@
 # SPDX-License-Identifier: MIT
 
 """The built game as a process: what it writes, its exit status, its stderr."""
+import ctypes
+import ctypes.util
 import os
 import re
 import subprocess
 import sys
+import time
 import unittest
 
-from texts import BANNER, LOSS, PROMPT, QUESTION, TWO_INVALID, TWO_INVALID_OUTPUT
+from texts import BANNER, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 
 GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
+LIBC = ctypes.CDLL(ctypes.util.find_library("c"))
+LIBC.srand.argtypes = [ctypes.c_uint]
+
+
+def draws(first, last):
+    """The numbers a game draws when it starts in the seconds first to last."""
+    numbers = set()
+    for second in range(first, last + 1):
+        LIBC.srand(second)
+        numbers.add(LIBC.rand() % 20 + 1)
+    return numbers
+
+
+def wait_for_second(good):
+    """Waits for a second that good accepts and returns it."""
+    for _ in range(60):
+        second = int(time.time())
+        if good(second):
+            return second
+        time.sleep(second + 1 - time.time())
+    raise AssertionError("no fitting second in a minute")
 
 
 def run(args, stdin=None, stdout=subprocess.PIPE, data=None):
@@ -40,16 +64,21 @@ class Process(unittest.TestCase):
                 self.assertClean(result)
                 self.assertEqual(result.stdout.decode(), BANNER + PROMPT + "\n")
 
-    def test_whole_game_then_no_pause_without_terminal(self):
-        result = run([GUESS], data=b"1\n1\n1\nn\n")
-        self.assertClean(result)
-        won = re.escape(BANNER + PROMPT + "?? Correct! You win!\n" + QUESTION)
-        lost = re.escape(BANNER) + LOSS
-        text = result.stdout.decode()
-        self.assertRegex(text, f"^({won}|{lost})$")
-        number = re.search(r"was: (\d+)", text)
-        if number:
-            self.assertIn(int(number.group(1)), range(2, 21))
+    def test_draws_from_the_current_second(self):
+        # Two sessions, each lost on three numbers that no second around its
+        # start draws; the second session starts where its own draws exclude
+        # the number the first one showed. Without a terminal, no pause.
+        shown = set()
+        for _ in range(2):
+            start = wait_for_second(lambda second: shown.isdisjoint(draws(second, second + 4)))
+            wrong = sorted(set(range(1, 21)) - draws(start, start + 4))[:3]
+            result = run([GUESS], data="".join(f"{n}\n" for n in wrong + ["n"]).encode())
+            self.assertClean(result)
+            match = re.fullmatch(re.escape(BANNER) + LOSS, result.stdout.decode())
+            self.assertTrue(match, result.stdout)
+            self.assertIn(int(match.group(1)), draws(start, int(time.time())))
+            shown.add(int(match.group(1)))
+        self.assertEqual(len(shown), 2)
 
     def test_survives_closed_output(self):
         lines = b"abc\n" * 200000

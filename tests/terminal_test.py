@@ -6,6 +6,7 @@
 import fcntl
 import os
 import select
+import shlex
 import signal
 import subprocess
 import sys
@@ -24,12 +25,12 @@ PAUSE = b"Press any key to continue . . . "
 class Terminal:
     """The game on a pseudo-terminal that is its controlling terminal."""
 
-    def __init__(self):
+    def __init__(self, command=(GUESS,), env=None):
         self.master, self.slave = os.openpty()
         self.modes = termios.tcgetattr(self.slave)
         self.game = subprocess.Popen(
-            [GUESS], stdin=self.slave, stdout=self.slave, stderr=self.slave,
-            start_new_session=True,
+            command, stdin=self.slave, stdout=self.slave, stderr=self.slave,
+            start_new_session=True, env=env,
             preexec_fn=lambda: fcntl.ioctl(0, termios.TIOCSCTTY, 0))
         self.seen = b""
 
@@ -53,6 +54,13 @@ class Terminal:
             if left <= 0 or not select.select([self.master], [], [], left)[0]:
                 raise AssertionError(f"none of {texts!r} after {self.seen!r}")
             self.seen += os.read(self.master, 4096)
+
+    def rest(self):
+        """All that has reached the screen and is not read yet."""
+        while select.select([self.master], [], [], 0.2)[0]:
+            self.seen += os.read(self.master, 4096)
+        rest, self.seen = self.seen, b""
+        return rest
 
     def type(self, keys):
         os.write(self.master, keys)
@@ -86,8 +94,8 @@ class Terminal:
 
 
 class AtTerminal(unittest.TestCase):
-    def terminal(self):
-        term = Terminal()
+    def terminal(self, *args):
+        term = Terminal(*args)
         self.addCleanup(term.close)
         return term
 
@@ -105,7 +113,7 @@ class AtTerminal(unittest.TestCase):
         self.assertIsNone(term.game.poll(), "the pause did not wait")
         term.type(b"\x1b[A")
         self.assertEqual(term.game.wait(timeout=10), 0)
-        term.expect(b"\r\n")
+        self.assertEqual(term.rest(), b"\r\n", "the key was echoed")
         self.assertEqual(term.pending(), 0, "the arrow key left bytes behind")
         self.assertEqual(termios.tcgetattr(term.slave), term.modes)
 
@@ -120,6 +128,26 @@ class AtTerminal(unittest.TestCase):
                 interrupt(term)
                 term.game.wait(timeout=10)
                 self.assertEqual(termios.tcgetattr(term.slave), term.modes)
+
+    def test_ctrl_z_at_the_pause(self):
+        shell = ["bash", "--norc", "--noprofile", "--noediting", "-i"]
+        term = self.terminal(shell, dict(os.environ, PS1="shell> ", HISTFILE="/dev/null"))
+        term.expect(b"shell> ")
+        modes = termios.tcgetattr(term.slave)
+        term.type(shlex.quote(GUESS).encode() + b"\n")
+        term.play_to_pause()
+        term.type(b"\x1a")
+        term.expect(b"Stopped")
+        term.expect(b"shell> ")
+        self.assertEqual(termios.tcgetattr(term.slave), modes)
+        term.type(b"fg\n")
+        term.expect(GUESS.encode())
+        self.assertTrue(term.keys_one_by_one(), "the wait is not back in its one-key mode")
+        term.type(b"x")
+        term.expect(b"shell> ")
+        term.type(b"echo status=$?\n")
+        term.expect(b"status=0")
+        self.assertEqual(termios.tcgetattr(term.slave), modes)
 
 
 if __name__ == "__main__":

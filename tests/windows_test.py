@@ -42,12 +42,15 @@ class Windows(unittest.TestCase):
         # The first start of a prefix sets it up, which takes a while.
         subprocess.run(["wineboot", "-i"], env=WINE, capture_output=True, timeout=300, check=True)
 
-    def test_imports_only_system_dlls(self):
-        dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", GAME],
+    def test_stripped_hardened_and_self_contained(self):
+        dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", "-h", GAME],
                               capture_output=True, text=True, check=True).stdout
         dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
         self.assertTrue(dlls)
         self.assertLessEqual(dlls, SYSTEM_DLLS)
+        self.assertNotIn(".debug", dump)
+        for flag in ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT"):
+            self.assertIn(flag, dump)
 
     def test_zip_package(self):
         build = os.path.join(WORK, "build")

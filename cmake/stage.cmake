@@ -25,13 +25,10 @@ if(CPACK_GENERATOR STREQUAL "DEB")
   file(COPY ${CPACK_DEBIAN_DOCS} DESTINATION "${doc}")
   run(gzip -9n "${doc}/changelog.Debian")
   configure_file("${CPACK_LINTIAN_OVERRIDES}" "${prefix}/share/lintian/overrides/guess" COPYONLY)
-  # The compiler's version notes are of no use in an installed program.
-  run("${CPACK_OBJCOPY}" --remove-section=.comment "${prefix}/games/guess")
 elseif(CPACK_GENERATOR STREQUAL "RPM")
   run(bzip2 -9 "${manual}")
   file(COPY ${CPACK_RPM_DOCS} DESTINATION "${doc}")
   file(COPY "${CPACK_LICENSE_FILE}" DESTINATION "${prefix}/share/licenses/guess")
-  run("${CPACK_OBJCOPY}" --remove-section=.comment "${prefix}/games/guess")
 elseif(CPACK_INSTALLED_DIRECTORIES AND EXISTS "${CPACK_SOURCE_TOP}/.git")
   # The source archive holds what is under version control, nothing else.
   execute_process(COMMAND git ls-files WORKING_DIRECTORY "${CPACK_SOURCE_TOP}"
@@ -44,4 +41,9 @@ elseif(CPACK_INSTALLED_DIRECTORIES AND EXISTS "${CPACK_SOURCE_TOP}/.git")
       file(REMOVE "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/${file}")
     endif()
   endforeach()
+endif()
+
+if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
+  # The compiler's version notes are of no use in an installed program.
+  run("${CPACK_OBJCOPY}" --remove-section=.comment "${prefix}/games/guess")
 endif()

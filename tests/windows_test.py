@@ -61,11 +61,13 @@ class Windows(unittest.TestCase):
         self.assertLessEqual({"guess.exe", "README.md", "LICENSE"}, files)
 
     @unittest.skipUnless(shutil.which("wrestool"), "wrestool is not installed")
-    def test_version_resource_names_the_release(self):
-        resource = subprocess.run(["wrestool", "-x", "--raw", "--type=16", GAME],
-                                  capture_output=True, check=True).stdout.decode("utf-16-le", "replace")
+    def test_manifest_and_version_of_the_release(self):
+        wrestool = lambda *args: subprocess.run(["wrestool", *args, GAME], capture_output=True,
+                                                check=True).stdout
+        self.assertIn(b"--type=24 ", wrestool("-l"))  # the manifest
+        version = wrestool("-x", "--raw", "--type=16").decode("utf-16-le", "replace")
         for field in ("FileVersion", "ProductVersion"):
-            self.assertRegex(resource, f"{field}\0+{re.escape(VERSION)}\0")
+            self.assertRegex(version, f"{field}\0+{re.escape(VERSION)}\0")
 
     def test_ends_at_end_of_input_without_pause(self):
         self.assertEqual(play(TWO_INVALID, "--ignored"), (0, TWO_INVALID_OUTPUT))

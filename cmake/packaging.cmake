@@ -43,25 +43,26 @@ else()
   set(CPACK_GENERATOR DEB RPM)
 endif()
 
+# The packaging's own revision of this version, the same in both kinds.
+set(revision 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${revision})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
-set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_RELEASE ${revision})
 set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_GROUP "Amusements/Games")
 set(CPACK_RPM_PACKAGE_SUMMARY "Number-guessing game for the console")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/games /usr/share/licenses /usr/share/man
     /usr/share/man/man6)
-set(CPACK_RPM_SPEC_MORE_DEFINE [[
-%define packager The guess developers <guess@example.org>
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${CPACK_PACKAGE_CONTACT}
 %define _buildhost reproducible
 %define use_source_date_epoch_as_buildtime 1
 %define clamp_mtime_to_source_date_epoch 1
-%define _build_id_links none]])
+%define _build_id_links none")
 
 # The source archive: the files under version control, in guess-VERSION/.
 set(CPACK_SOURCE_GENERATOR TGZ)
@@ -82,7 +83,7 @@ set(weekday "${CMAKE_MATCH_2}")
 set(day "${CMAKE_MATCH_3}")
 set(month "${CMAKE_MATCH_4}")
 set(year "${CMAKE_MATCH_5}")
-set(release "${PROJECT_VERSION}-1")
+set(release "${PROJECT_VERSION}-${revision}")
 string(STRIP "${CMAKE_MATCH_6}" changes)
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
 file(WRITE "${CPACK_RPM_CHANGELOG_FILE}"

@@ -47,3 +47,9 @@ if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
   # The compiler's version notes are of no use in an installed program.
   run("${CPACK_OBJCOPY}" --remove-section=.comment "${prefix}/games/guess")
 endif()
+
+# rpmbuild only clamps times later than the commit: files older than it, as
+# in a long-lived checkout, would keep their own and change the package.
+if(CPACK_SOURCE_DATE_EPOCH)
+  run(find "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" -exec touch -h -d "@${CPACK_SOURCE_DATE_EPOCH}" {} +)
+endif()

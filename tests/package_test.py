@@ -11,7 +11,7 @@ import sys
 import tempfile
 import unittest
 
-from texts import SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT
+from texts import SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT, run
 
 BUILD = sys.argv.pop(1)
 
@@ -50,8 +50,7 @@ class DebianPackage(unittest.TestCase):
     def test_unpacked_game_plays(self):
         root = os.path.join(self.folder, "root")
         output("dpkg", "-x", self.deb, root)
-        game = subprocess.run([os.path.join(root, "usr/games/guess")], input=TWO_INVALID.encode(),
-                              capture_output=True, timeout=30, check=False)
+        game = run([os.path.join(root, "usr/games/guess")], TWO_INVALID.encode())
         self.assertEqual(game.returncode, 0)
         self.assertEqual(game.stdout.decode(), TWO_INVALID_OUTPUT)
 

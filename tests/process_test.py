@@ -7,12 +7,12 @@ import ctypes
 import ctypes.util
 import os
 import re
-import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
-from texts import BANNER, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
+from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, run
 
 GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
 LIBC = ctypes.CDLL(ctypes.util.find_library("c"))
@@ -38,12 +38,6 @@ def wait_for_second(good):
     raise AssertionError("no fitting second in a minute")
 
 
-def run(args, stdin=None, stdout=subprocess.PIPE, data=None):
-    """Runs the game to its end; it must end by itself on any input."""
-    return subprocess.run(args, input=data, stdin=stdin, stdout=stdout,
-                          stderr=subprocess.PIPE, timeout=30, check=False)
-
-
 class Process(unittest.TestCase):
     def assertClean(self, result):
         self.assertEqual(result.returncode, 0)
@@ -57,12 +51,17 @@ class Process(unittest.TestCase):
                 self.assertEqual(result.stdout.decode(), TWO_INVALID_OUTPUT)
 
     def test_ends_at_end_of_input(self):
-        closed = [GUESS + " <&-", GUESS + " </dev/null"]
-        for command in closed:
-            with self.subTest(command=command):
-                result = run(["sh", "-c", command])
-                self.assertClean(result)
-                self.assertEqual(result.stdout.decode(), BANNER + PROMPT + "\n")
+        # A regular file fills whole input blocks, and its lines cross their edges.
+        with tempfile.NamedTemporaryFile() as file:
+            file.write(b"abcdef\n" * 30000)
+            file.flush()
+            ends = {GUESS + " <&-": 0, GUESS + " </dev/null": 0, f"{GUESS} <{file.name}": 30000}
+            for command, lines in ends.items():
+                with self.subTest(command=command):
+                    result = run(["sh", "-c", command])
+                    self.assertClean(result)
+                    self.assertEqual(result.stdout.decode(),
+                                     BANNER + (PROMPT + INVALID) * lines + PROMPT + "\n")
 
     def test_draws_from_the_current_second(self):
         # Two sessions, each lost on three numbers that no second around its

@@ -1,8 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-"""The game's own texts, for the tests that run the built program."""
+"""The game's own texts, and how the tests run the built program."""
+import os
 import re
+import resource
+import signal
+import subprocess
+import tempfile
 
 BANNER = "\n=== New Game Started ===\n"
 PROMPT = "Enter your guess (1-20): "
@@ -24,3 +29,30 @@ def strikes(count):
 # its one group is the number shown.
 LOSS = (re.escape(PROMPT + strikes(3) + "?? Game Over! The number was: ")
         + r"(\d+)\n" + re.escape(QUESTION))
+
+
+def end_session(leader):
+    """Kills every process left in the session or process group that leader began."""
+    for pid in map(int, filter(str.isdigit, os.listdir("/proc"))):
+        try:
+            if leader in (os.getsid(pid), os.getpgid(pid)):
+                os.kill(pid, signal.SIGKILL)
+        except OSError:
+            pass  # gone meanwhile
+
+
+def run(command, data=None, stdin=None, stdout=None, seconds=30, **options):
+    """Runs command to its end in a session of its own, and ends that session: a
+    game that never ends fails within the given seconds, or once it has written
+    64 MiB, and leaves nothing running."""
+    limit = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (64 << 20, 64 << 20))
+    stdin = subprocess.PIPE if data is not None else stdin
+    with tempfile.TemporaryFile() as out, subprocess.Popen(
+            command, stdin=stdin, stdout=stdout or out, stderr=subprocess.PIPE,
+            start_new_session=True, preexec_fn=limit, **options) as process:
+        try:
+            err = process.communicate(data, timeout=seconds)[1]
+        finally:
+            end_session(process.pid)
+        out.seek(0)
+        return subprocess.CompletedProcess(command, process.returncode, out.read(), err)

@@ -12,7 +12,7 @@ import time
 import unittest
 import zipfile
 
-from texts import BANNER, INVALID, LOSS, PROMPT, SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT
+from texts import BANNER, INVALID, LOSS, PROMPT, SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT, run
 
 SOURCE, WORK, VERSION = sys.argv.pop(1), sys.argv.pop(1), sys.argv.pop(1)
 GAME = os.path.join(WORK, "build", "guess.exe")
@@ -28,9 +28,8 @@ def play(text, *args):
     with open(path, "w", encoding="ascii") as file:
         file.write(text)
     with open(path, "rb") as stdin:
-        run = subprocess.run(["wine", GAME, *args], stdin=stdin, capture_output=True,
-                             env=WINE, timeout=120, check=False)
-    return run.returncode, run.stdout.decode().replace("\r\n", "\n")
+        game = run(["wine", GAME, *args], stdin=stdin, env=WINE, seconds=120)
+    return game.returncode, game.stdout.decode().replace("\r\n", "\n")
 
 
 class Windows(unittest.TestCase):

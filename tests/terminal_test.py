@@ -5,6 +5,7 @@
 """The game at a terminal: prompts before input, and the closing pause."""
 import fcntl
 import os
+import resource
 import select
 import shlex
 import signal
@@ -15,28 +16,42 @@ import time
 import unittest
 
 import texts
+from texts import end_session
 
 GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
 PROMPT = texts.PROMPT.encode()
 QUESTION = texts.QUESTION.encode()
 PAUSE = b"Press any key to continue . . . "
+STOP = "stop"  # a step at the wait: stopped by its job-control parent, then continued
 
 
 class Terminal:
-    """The game on a pseudo-terminal that is its controlling terminal."""
+    """The game on a pseudo-terminal that is its controlling terminal, or, as a
+    job of the test's own, just its standard streams."""
 
-    def __init__(self, command=(GUESS,), env=None):
+    def __init__(self, command=(GUESS,), env=None, ignored=(), job=False):
         self.master, self.slave = os.openpty()
+        # Modes that line input ignores must be found as they were, too.
         self.modes = termios.tcgetattr(self.slave)
-        self.game = subprocess.Popen(
-            command, stdin=self.slave, stdout=self.slave, stderr=self.slave,
-            start_new_session=True, env=env,
-            preexec_fn=lambda: fcntl.ioctl(0, termios.TIOCSCTTY, 0))
+        self.modes[6][termios.VMIN] = b"\0"
+        termios.tcsetattr(self.slave, termios.TCSANOW, self.modes)
+
+        def start():
+            resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+            for sig in ignored:
+                signal.signal(sig, signal.SIG_IGN)
+            if job:
+                os.setpgid(0, 0)
+            else:
+                os.setsid()
+                fcntl.ioctl(0, termios.TIOCSCTTY, 0)
+
+        self.game = subprocess.Popen(command, stdin=self.slave, stdout=self.slave,
+                                     stderr=self.slave, env=env, preexec_fn=start)
         self.seen = b""
 
     def close(self):
-        if self.game.poll() is None:
-            self.game.kill()
+        end_session(self.game.pid)
         self.game.wait()
         os.close(self.master)
         os.close(self.slave)
@@ -79,7 +94,20 @@ class Terminal:
             time.sleep(0.01)
         return True
 
-    def play_to_pause(self):
+    def stop_and_continue(self):
+        """Stops the game with SIGTSTP and continues it, as a job-control shell would."""
+        self.game.send_signal(signal.SIGTSTP)
+        for _ in range(500):
+            pid, status = os.waitpid(self.game.pid, os.WUNTRACED | os.WNOHANG)
+            if pid:
+                break
+            time.sleep(0.02)
+        assert pid and os.WIFSTOPPED(status), "the game did not stop"
+        assert termios.tcgetattr(self.slave) == self.modes, "stopped in the wait's modes"
+        self.game.send_signal(signal.SIGCONT)
+        assert self.keys_one_by_one(), "the wait is not back in its one-key mode"
+
+    def play_to_pause(self, answer=b"n\n"):
         """Plays a game out with guesses 1, 2 and 3, declines another and meets the pause."""
         self.expect(PROMPT)
         for number in (b"1\n", b"2\n", b"3\n"):
@@ -88,14 +116,14 @@ class Terminal:
                 break
         else:
             raise AssertionError("three guesses did not end the game")
-        self.type(b"n\n")
+        self.type(answer)
         self.expect(PAUSE)
         assert self.keys_one_by_one(), "the pause does not wait for a single key"
 
 
 class AtTerminal(unittest.TestCase):
-    def terminal(self, *args):
-        term = Terminal(*args)
+    def terminal(self, *args, **options):
+        term = Terminal(*args, **options)
         self.addCleanup(term.close)
         return term
 
@@ -108,7 +136,7 @@ class AtTerminal(unittest.TestCase):
 
     def test_pause_waits_for_one_key(self):
         term = self.terminal()
-        term.play_to_pause()
+        term.play_to_pause(b"n\ntyped ahead\n")
         time.sleep(0.3)
         self.assertIsNone(term.game.poll(), "the pause did not wait")
         term.type(b"\x1b[A")
@@ -117,17 +145,31 @@ class AtTerminal(unittest.TestCase):
         self.assertEqual(term.pending(), 0, "the arrow key left bytes behind")
         self.assertEqual(termios.tcgetattr(term.slave), term.modes)
 
-    def test_modes_restored_when_interrupted(self):
-        ways = {"Ctrl-C": lambda term: term.type(b"\x03"),
-                "SIGTERM": lambda term: term.game.send_signal(signal.SIGTERM),
-                "SIGHUP": lambda term: term.game.send_signal(signal.SIGHUP)}
-        for way, interrupt in ways.items():
+    def test_every_way_out_of_the_wait(self):
+        # Steps at the wait (keys typed, signals sent, or STOP), the exit status,
+        # and the signals that the game's starter ignored.
+        ways = {"Ctrl-C": ([b"\x03"], -signal.SIGINT),
+                "Ctrl-\\": ([b"\x1c"], -signal.SIGQUIT),
+                "SIGTERM": ([signal.SIGTERM], -signal.SIGTERM),
+                "SIGHUP": ([signal.SIGHUP], -signal.SIGHUP),
+                "a paste": ([b"x" * 1000], 0),
+                "two stops": ([STOP, STOP, b"x"], 0),
+                "under nohup": ([signal.SIGHUP, b"x"], 0, [signal.SIGHUP]),
+                "& in a script": ([b"\x03\x1c", b"x"], 0, [signal.SIGINT, signal.SIGQUIT])}
+        for way, (steps, status, *ignored) in ways.items():
             with self.subTest(way=way):
-                term = self.terminal()
+                term = self.terminal(ignored=sum(ignored, []), job=STOP in steps)
                 term.play_to_pause()
-                interrupt(term)
-                term.game.wait(timeout=10)
+                for step in steps:
+                    if step == STOP:
+                        term.stop_and_continue()
+                    elif isinstance(step, bytes):
+                        term.type(step)
+                    else:
+                        term.game.send_signal(step)
+                self.assertEqual(term.game.wait(timeout=10), status)
                 self.assertEqual(termios.tcgetattr(term.slave), term.modes)
+                self.assertEqual(term.pending(), 0, "typed keys outlived the game")
 
     def test_ctrl_z_at_the_pause(self):
         shell = ["bash", "--norc", "--noprofile", "--noediting", "-i"]

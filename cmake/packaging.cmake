@@ -2,19 +2,29 @@
 # SPDX-License-Identifier: MIT
 
 # The packages: a Debian package and an RPM on Linux, a ZIP on Windows, and
-# the source archive. Two builds of one commit give the same bytes.
+# the source archive. Two builds of one commit give the same bytes, from a git
+# checkout or from the source archive.
 
-# Every tool that stamps a time stamps the time of the last commit.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(CPACK_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
-elseif(EXISTS "${PROJECT_SOURCE_DIR}/.git")
+# Every tool that stamps a time stamps the time of the commit: SOURCE_DATE_EPOCH
+# when it is set, else, in a checkout, the last commit's time, else the time
+# that git archive writes in here when it makes the source archive
+# (export-subst, in .gitattributes). A release from a checkout is refused
+# while it has changes that are not committed (stage.cmake.in).
+set(GUESS_EPOCH "$Format:%ct$")
+if(EXISTS "${PROJECT_SOURCE_DIR}/.git")
+  set(GUESS_CHECKOUT "${PROJECT_SOURCE_DIR}")
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
-                  OUTPUT_VARIABLE CPACK_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+                  OUTPUT_VARIABLE GUESS_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
-if(WIN32 AND CPACK_SOURCE_DATE_EPOCH)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(GUESS_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+elseif(NOT GUESS_EPOCH MATCHES "^[0-9]+$")
+  set(GUESS_EPOCH "") # a copy that is neither: nothing to date it from
+endif()
+if(WIN32 AND GUESS_EPOCH)
   # The PE linker writes the time into the file's header.
   set_target_properties(guess PROPERTIES CXX_LINKER_LAUNCHER
-    "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${CPACK_SOURCE_DATE_EPOCH}")
+    "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${GUESS_EPOCH}")
 endif()
 
 set(CPACK_VERBATIM_VARIABLES ON)
@@ -25,20 +35,26 @@ set(CPACK_PACKAGE_DESCRIPTION [[
 A console game for one player. Each game draws a number from 1 to 20 at
 random, and the player has three wrong guesses to find it; invalid input is
 rejected and costs nothing. After each game the player may play again.]])
+set(CPACK_PACKAGE_CHECKSUM SHA256)
 set(CPACK_STRIP_FILES ON)
-# Each kind of package gets its documentation and manual in its own form
-# (stage.cmake), and the packages made are copied to the folder a release
-# names, each with its checksum (release.cmake).
-set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/stage.cmake")
-set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/release.cmake")
-set(CPACK_OBJCOPY "${CMAKE_OBJCOPY}")
-set(CPACK_SOURCE_TOP "${PROJECT_SOURCE_DIR}")
+set(CPACK_PACKAGE_RELOCATABLE OFF)
+# Each kind of package gets its documentation and manual in its own form.
+configure_file(cmake/stage.cmake.in stage.cmake @ONLY)
+set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_BINARY_DIR}/stage.cmake")
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64")
   # The linker has stripped the program, with the commit's time stamped.
   set(CPACK_STRIP_FILES OFF)
+  # Players get the README's part for them and the licence as text files
+  # that Notepad opens, with CRLF line ends and without the Markdown marks.
+  file(READ README.md readme)
+  string(REGEX REPLACE "^<!--[^>]*-->\n+|```[a-z]*\n|`" "" readme "${readme}")
+  string(REGEX REPLACE "\n## Installing.*\n## Licence" "\n## Licence" readme "${readme}")
+  file(CONFIGURE OUTPUT README.txt CONTENT "${readme}" @ONLY NEWLINE_STYLE CRLF)
+  configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
 else()
   set(CPACK_GENERATOR DEB RPM)
 endif()
@@ -64,16 +80,10 @@ set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${CPACK_PACKAGE_CONTACT}
 %define clamp_mtime_to_source_date_epoch 1
 %define _build_id_links none")
 
-# The source archive: the files under version control, in guess-VERSION/.
-set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}")
-string(REGEX REPLACE "([][+.*()^$?|\\])" "\\\\\\1" top "${PROJECT_SOURCE_DIR}")
-set(CPACK_SOURCE_IGNORE_FILES "^${top}/(\\.git|build|dist)/")
-
 # The changelogs of the packages are the newest entry of NEWS.md, whose
-# heading reads "## VERSION (Www DD Mmm YYYY)".
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS NEWS.md LICENSE)
-file(READ "${PROJECT_SOURCE_DIR}/NEWS.md" news)
+# heading reads "## VERSION (Www DD Mmm YYYY)"; Debian's has its own bullets.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS NEWS.md README.md LICENSE)
+file(READ NEWS.md news)
 string(REGEX MATCH "## ([0-9.]+) \\(([A-Za-z]+) ([0-9]+) ([A-Za-z]+) ([0-9]+)\\)\n\n([^#]*)"
        entry "${news}")
 if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
@@ -85,41 +95,32 @@ set(month "${CMAKE_MATCH_4}")
 set(year "${CMAKE_MATCH_5}")
 set(release "${PROJECT_VERSION}-${revision}")
 string(STRIP "${CMAKE_MATCH_6}" changes)
+configure_file(cmake/changelog.rpm.in changelog.rpm @ONLY)
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
-file(WRITE "${CPACK_RPM_CHANGELOG_FILE}"
-     "* ${weekday} ${month} ${day} ${year} ${CPACK_PACKAGE_CONTACT} - ${release}\n${changes}\n")
 string(REPLACE "\n  " "\n    " changes "${changes}")
 string(REGEX REPLACE "(^|\n)- " "\\1  * " changes "${changes}")
-file(WRITE "${PROJECT_BINARY_DIR}/changelog.Debian" "guess (${release}) unstable; urgency=medium
-
-${changes}
-
- -- ${CPACK_PACKAGE_CONTACT}  ${weekday}, ${day} ${month} ${year} 00:00:00 +0000
-")
+configure_file(cmake/changelog.Debian.in changelog.Debian @ONLY)
 
 # Debian's machine-readable copyright file, with the licence from LICENSE.
-file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
-string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*)" terms "${licence}")
+file(READ LICENSE licence)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*[^\n])" terms "${licence}")
 set(holder "${CMAKE_MATCH_1}")
-set(terms "${CMAKE_MATCH_2}")
-string(STRIP "${terms}" terms)
-string(REGEX REPLACE "\n\n" "\n.\n" terms "${terms}")
-string(REGEX REPLACE "\n" "\n " terms "${terms}")
-file(WRITE "${PROJECT_BINARY_DIR}/copyright"
-"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
-Upstream-Name: guess
-Upstream-Contact: ${CPACK_PACKAGE_CONTACT}
-
-Files: *
-Copyright: ${holder}
-License: Expat
-
-License: Expat
- ${terms}
-")
-set(CPACK_DEBIAN_DOCS "${PROJECT_BINARY_DIR}/changelog.Debian" "${PROJECT_BINARY_DIR}/copyright")
-set(CPACK_LINTIAN_OVERRIDES "${CMAKE_CURRENT_LIST_DIR}/lintian-overrides")
-set(CPACK_RPM_DOCS "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/NEWS.md")
-set(CPACK_LICENSE_FILE "${PROJECT_SOURCE_DIR}/LICENSE")
+string(REGEX REPLACE "\n\n" "\n.\n" terms "${CMAKE_MATCH_2}")
+string(REPLACE "\n" "\n " terms "${terms}")
+configure_file(cmake/copyright.in copyright @ONLY)
 
 include(CPack)
+
+# The source archive: what is committed, in guess-VERSION/, from git archive,
+# into dist/ beside the packages. A source archive cannot make another.
+set(archive "guess-${PROJECT_VERSION}.tar.gz")
+if(GUESS_CHECKOUT)
+  add_custom_target(source-archive
+    COMMAND ${CMAKE_COMMAND} -E make_directory dist
+    COMMAND git archive --prefix=guess-${PROJECT_VERSION}/ -o dist/${archive} HEAD
+    COMMAND sh -c "cd dist && sha256sum ${archive} >${archive}.sha256"
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
+else()
+  add_custom_target(source-archive COMMAND ${CMAKE_COMMAND} -E echo
+    "This is not a git checkout, so no source archive is made: the source is one already.")
+endif()

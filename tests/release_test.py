@@ -8,21 +8,21 @@ path and from the unpacked source archive, without git."""
 import filecmp
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tarfile
 import tempfile
 import unittest
 
-from texts import SKIPPED
+from texts import main
 
 SOURCE, VERSION = sys.argv.pop(1), sys.argv.pop(1)
 DIST = os.path.join(SOURCE, "dist")
 BINARIES = [f"guess_{VERSION}-1_amd64.deb", f"guess-{VERSION}-1.x86_64.rpm",
             f"guess-{VERSION}-windows-x86_64.zip"]
 ARCHIVE = f"guess-{VERSION}.tar.gz"
-TOOLS = ("lintian", "rpmlint", "rpm", "hardening-check", "dpkg-deb", "git", "x86_64-w64-mingw32-g++")
+TOOLS = ("lintian", "rpmlint", "rpm", "hardening-check", "dpkg-deb", "git",
+         "x86_64-w64-mingw32-g++")
 # rpmlint's findings that every package of the game gets: no signing key and
 # no web site, and two of Debian's rpmlint (its list of valid licences is
 # empty, and it takes a manual's section for its name).
@@ -87,8 +87,4 @@ class Release(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    missing = [tool for tool in TOOLS if not shutil.which(tool)]
-    if missing:
-        print("skipped: not installed:", *missing)
-        sys.exit(SKIPPED)
-    unittest.main()
+    main(*TOOLS)

@@ -5,9 +5,12 @@
 import os
 import re
 import resource
+import shutil
 import signal
 import subprocess
+import sys
 import tempfile
+import unittest
 
 BANNER = "\n=== New Game Started ===\n"
 PROMPT = "Enter your guess (1-20): "
@@ -56,3 +59,12 @@ def run(command, data=None, stdin=None, stdout=None, seconds=30, **options):
             end_session(process.pid)
         out.seek(0)
         return subprocess.CompletedProcess(command, process.returncode, out.read(), err)
+
+
+def main(*tools):
+    """Runs the calling script's tests, or skips them all where a tool is missing."""
+    missing = [tool for tool in tools if not shutil.which(tool)]
+    if missing:
+        print("skipped: not installed:", *missing)
+        sys.exit(SKIPPED)
+    unittest.main()

@@ -12,7 +12,7 @@ import time
 import unittest
 import zipfile
 
-from texts import BANNER, INVALID, LOSS, PROMPT, SKIPPED, TWO_INVALID, TWO_INVALID_OUTPUT, run
+from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, main, run
 
 SOURCE, WORK, VERSION = sys.argv.pop(1), sys.argv.pop(1), sys.argv.pop(1)
 GAME = os.path.join(WORK, "build", "guess.exe")
@@ -91,8 +91,4 @@ class Windows(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    missing = [tool for tool in TOOLS if not shutil.which(tool)]
-    if missing:
-        print("skipped: not installed:", *missing)
-        sys.exit(SKIPPED)
-    unittest.main()
+    main(*TOOLS)

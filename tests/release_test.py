@@ -33,12 +33,18 @@ def run(*command, cwd=None):
     return subprocess.run(command, cwd=cwd, capture_output=True, text=True, check=False)
 
 
-def release(folder):
-    """Makes both releases in the folder, dated as a packager's build would be."""
+def workflow(folder, preset):
+    """Runs a workflow in the folder, dated as a packager's build would be."""
     env = {k: v for k, v in os.environ.items() if k != "SOURCE_DATE_EPOCH"}
+    return subprocess.run(["cmake", "--workflow", "--preset", preset], cwd=folder, env=env,
+                          capture_output=True, text=True, check=False)
+
+
+def release(folder):
+    """Makes both releases in the folder and returns where they are."""
     for preset in ("release", "release-windows"):
-        subprocess.run(["cmake", "--workflow", "--preset", preset], cwd=folder, env=env,
-                       check=True, stdout=subprocess.DEVNULL)
+        made = workflow(folder, preset)
+        assert made.returncode == 0, made.stdout + made.stderr
     return os.path.join(folder, "dist")
 
 
@@ -72,7 +78,21 @@ class Release(unittest.TestCase):
                         os.path.join(root, "usr/games/guess"))
             self.assertEqual(check.returncode, 0, check.stdout)
 
+    def test_changes_refused(self):
+        with tempfile.TemporaryDirectory() as clone:
+            subprocess.run(["git", "clone", "-q", SOURCE, clone], check=True)
+            with open(os.path.join(clone, "NEWS.md"), "a", encoding="utf-8") as news:
+                news.write("A line that is not committed.\n")
+            made = workflow(clone, "release")
+            self.assertNotEqual(made.returncode, 0)
+            self.assertIn("M NEWS.md", made.stderr)
+            self.assertFalse(os.path.exists(os.path.join(clone, "dist")))
+
     def test_reproducible(self):
+        with tarfile.open(self.path(ARCHIVE)) as archive:
+            made_from = archive.pax_headers.get("comment")
+        head = run("git", "rev-parse", "HEAD", cwd=SOURCE).stdout.strip()
+        self.assertEqual(made_from, head, "dist/ holds the release of another commit: make it again")
         with tempfile.TemporaryDirectory() as work:
             clone = os.path.join(work, "clone", "guess")
             subprocess.run(["git", "clone", "-q", SOURCE, clone], check=True)

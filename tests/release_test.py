@@ -14,7 +14,7 @@ import tarfile
 import tempfile
 import unittest
 
-from texts import main
+from texts import main, run
 
 SOURCE, VERSION = sys.argv.pop(1), sys.argv.pop(1)
 DIST = os.path.join(SOURCE, "dist")
@@ -29,15 +29,21 @@ TOOLS = ("lintian", "rpmlint", "rpm", "hardening-check", "dpkg-deb", "git",
 ACCEPTED = {"E: no-signature", "W: no-url-tag", "W: invalid-license", "W: no-manual-page-for-binary"}
 
 
-def run(*command, cwd=None):
-    return subprocess.run(command, cwd=cwd, capture_output=True, text=True, check=False)
+def tool(*command, cwd=None, env=None):
+    """Runs a tool to its end, with its output as text."""
+    made = run(command, cwd=cwd, env=env, seconds=900)
+    return subprocess.CompletedProcess(command, made.returncode, made.stdout.decode(),
+                                       made.stderr.decode())
 
 
 def workflow(folder, preset):
     """Runs a workflow in the folder, dated as a packager's build would be."""
     env = {k: v for k, v in os.environ.items() if k != "SOURCE_DATE_EPOCH"}
-    return subprocess.run(["cmake", "--workflow", "--preset", preset], cwd=folder, env=env,
-                          capture_output=True, text=True, check=False)
+    return tool("cmake", "--workflow", "--preset", preset, cwd=folder, env=env)
+
+
+def clone(folder):
+    assert tool("git", "clone", "-q", SOURCE, folder).returncode == 0
 
 
 def release(folder):
@@ -56,48 +62,48 @@ class Release(unittest.TestCase):
         for name in BINARIES + [ARCHIVE]:
             with self.subTest(name=name):
                 self.assertTrue(os.path.exists(self.path(name + ".sha256")))
-                check = run("sha256sum", "-c", name + ".sha256", cwd=DIST)
+                check = tool("sha256sum", "-c", name + ".sha256", cwd=DIST)
                 self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
 
     def test_lintian(self):
-        lint = run("lintian", "--pedantic", "--display-info", "--fail-on",
+        lint = tool("lintian", "--pedantic", "--display-info", "--fail-on",
                    "error,warning,info,pedantic", self.path(BINARIES[0]))
         self.assertEqual((lint.returncode, lint.stdout), (0, ""))
 
     def test_rpmlint(self):
-        lint = run("rpmlint", self.path(BINARIES[1]))
+        lint = tool("rpmlint", self.path(BINARIES[1]))
         found = set(re.findall(r": ([EW]: \S+)", lint.stdout))
         self.assertLessEqual(found, ACCEPTED, lint.stdout)
-        prefixes = run("rpm", "-qp", "--queryformat", "%{PREFIXES}", self.path(BINARIES[1]))
+        prefixes = tool("rpm", "-qp", "--queryformat", "%{PREFIXES}", self.path(BINARIES[1]))
         self.assertEqual(prefixes.stdout, "(none)", "the RPM is relocatable")
 
     def test_hardening(self):
         with tempfile.TemporaryDirectory() as root:
-            subprocess.run(["dpkg-deb", "-x", self.path(BINARIES[0]), root], check=True)
-            check = run("hardening-check", "--nofortify", "--nocfprotection",
+            self.assertEqual(tool("dpkg-deb", "-x", self.path(BINARIES[0]), root).returncode, 0)
+            check = tool("hardening-check", "--nofortify", "--nocfprotection",
                         os.path.join(root, "usr/games/guess"))
             self.assertEqual(check.returncode, 0, check.stdout)
 
     def test_changes_refused(self):
-        with tempfile.TemporaryDirectory() as clone:
-            subprocess.run(["git", "clone", "-q", SOURCE, clone], check=True)
-            with open(os.path.join(clone, "NEWS.md"), "a", encoding="utf-8") as news:
+        with tempfile.TemporaryDirectory() as checkout:
+            clone(checkout)
+            with open(os.path.join(checkout, "NEWS.md"), "a", encoding="utf-8") as news:
                 news.write("A line that is not committed.\n")
-            made = workflow(clone, "release")
+            made = workflow(checkout, "release")
             self.assertNotEqual(made.returncode, 0)
             self.assertIn("M NEWS.md", made.stderr)
-            self.assertFalse(os.path.exists(os.path.join(clone, "dist")))
+            self.assertFalse(os.path.exists(os.path.join(checkout, "dist")))
 
     def test_reproducible(self):
         with tarfile.open(self.path(ARCHIVE)) as archive:
             made_from = archive.pax_headers.get("comment")
-        head = run("git", "rev-parse", "HEAD", cwd=SOURCE).stdout.strip()
+        head = tool("git", "rev-parse", "HEAD", cwd=SOURCE).stdout.strip()
         self.assertEqual(made_from, head, "dist/ holds the release of another commit: make it again")
         with tempfile.TemporaryDirectory() as work:
-            clone = os.path.join(work, "clone", "guess")
-            subprocess.run(["git", "clone", "-q", SOURCE, clone], check=True)
+            checkout = os.path.join(work, "clone", "guess")
+            clone(checkout)
             same = BINARIES + [ARCHIVE]
-            self.assertEqual(filecmp.cmpfiles(DIST, release(clone), same, shallow=False)[0], same,
+            self.assertEqual(filecmp.cmpfiles(DIST, release(checkout), same, shallow=False)[0], same,
                              "a fresh clone at another path made other packages")
             with tarfile.open(self.path(ARCHIVE)) as archive:
                 archive.extractall(os.path.join(work, "from", "the", "archive"))

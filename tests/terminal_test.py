@@ -37,7 +37,7 @@ class Terminal:
         termios.tcsetattr(self.slave, termios.TCSANOW, self.modes)
 
         def start():
-            resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+            resource.setrlimit(resource.RLIMIT_CORE, (0, 0))  # Ctrl-\ leaves no core file
             for sig in ignored:
                 signal.signal(sig, signal.SIG_IGN)
             if job:

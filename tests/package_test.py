@@ -16,8 +16,8 @@ from texts import TWO_INVALID, TWO_INVALID_OUTPUT, main, run
 BUILD = sys.argv.pop(1)
 
 
-def output(*command):
-    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+def output(*command, env=None):
+    return subprocess.run(command, env=env, check=True, capture_output=True, text=True).stdout
 
 
 class DebianPackage(unittest.TestCase):
@@ -25,9 +25,8 @@ class DebianPackage(unittest.TestCase):
     def setUpClass(cls):
         cls.folder = tempfile.mkdtemp()
         # With the time set, cpack packages a tree with changes, as a test may.
-        subprocess.run(["cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"),
-                        "-B", cls.folder], env=dict(os.environ, SOURCE_DATE_EPOCH="0"),
-                       check=True, capture_output=True)
+        output("cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"),
+               "-B", cls.folder, env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
         [cls.name] = [f for f in os.listdir(cls.folder) if f.endswith(".deb")]
         cls.deb = os.path.join(cls.folder, cls.name)
 

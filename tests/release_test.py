@@ -95,18 +95,16 @@ class Release(unittest.TestCase):
             self.assertFalse(os.path.exists(os.path.join(checkout, "dist")))
 
     def test_reproducible(self):
-        with tarfile.open(self.path(ARCHIVE)) as archive:
-            made_from = archive.pax_headers.get("comment")
-        head = tool("git", "rev-parse", "HEAD", cwd=SOURCE).stdout.strip()
-        self.assertEqual(made_from, head, "dist/ holds the release of another commit: make it again")
-        with tempfile.TemporaryDirectory() as work:
+        with tarfile.open(self.path(ARCHIVE)) as archive, tempfile.TemporaryDirectory() as work:
+            head = tool("git", "rev-parse", "HEAD", cwd=SOURCE).stdout.strip()
+            self.assertEqual(archive.pax_headers.get("comment"), head,
+                             "dist/ holds the release of another commit: make it again")
             checkout = os.path.join(work, "clone", "guess")
             clone(checkout)
             same = BINARIES + [ARCHIVE]
             self.assertEqual(filecmp.cmpfiles(DIST, release(checkout), same, shallow=False)[0], same,
                              "a fresh clone at another path made other packages")
-            with tarfile.open(self.path(ARCHIVE)) as archive:
-                archive.extractall(os.path.join(work, "from", "the", "archive"))
+            archive.extractall(os.path.join(work, "from", "the", "archive"))
             unpacked = os.path.join(work, "from", "the", "archive", f"guess-{VERSION}")
             self.assertEqual(filecmp.cmpfiles(DIST, release(unpacked), BINARIES, shallow=False)[0],
                              BINARIES, "the source archive made other packages")

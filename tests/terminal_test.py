@@ -16,7 +16,6 @@ import time
 import unittest
 
 import texts
-from texts import end_session
 
 GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
 PROMPT = texts.PROMPT.encode()
@@ -51,7 +50,7 @@ class Terminal:
         self.seen = b""
 
     def close(self):
-        end_session(self.game.pid)
+        texts.end_session(self.game.pid)
         self.game.wait()
         os.close(self.master)
         os.close(self.slave)

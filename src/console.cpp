@@ -81,6 +81,11 @@ void closingPause()
 
 namespace {
 
+// The wait's prompt, as first shown and, from the start of the line, as
+// shown again when the game is continued after a stop.
+constexpr char promptAgain[] = "\rPress any key to continue . . . ";
+constexpr const char *pausePrompt = promptAgain + 1;
+
 // The terminal's modes before the wait, and those of the wait itself.  They
 // are file-wide so that the signal handlers can put the terminal back.
 termios saved;
@@ -108,8 +113,13 @@ extern "C" void restoreAndStop(int sig)
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
     raise(sig);
     signal(sig, restoreAndStop);
-    if (inWait != 0)
+    if (inWait != 0) {
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
+        // The shell has written its own lines meanwhile, and the player
+        // must see that the game still waits.
+        const ssize_t shown = write(STDOUT_FILENO, promptAgain, sizeof promptAgain - 1);
+        static_cast<void>(shown); // a screen that went away needs nothing
+    }
 }
 
 // Catches a signal for the length of the wait, unless it was ignored when
@@ -179,7 +189,7 @@ void closingPause()
     // Without a terminal there is nobody to press a key.
     if (isatty(STDIN_FILENO) == 0 || tcgetattr(STDIN_FILENO, &saved) != 0)
         return;
-    std::cout << "Press any key to continue . . . " << std::flush;
+    std::cout << pausePrompt << std::flush;
     waitForKey();
     std::cout << '\n' << std::flush;
 }

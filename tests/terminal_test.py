@@ -11,6 +11,7 @@ import shlex
 import signal
 import subprocess
 import sys
+import tempfile
 import termios
 import time
 import unittest
@@ -22,13 +23,17 @@ PROMPT = texts.PROMPT.encode()
 QUESTION = texts.QUESTION.encode()
 PAUSE = b"Press any key to continue . . . "
 STOP = "stop"  # a step at the wait: stopped by its job-control parent, then continued
+# Where the game's standard output goes: the terminal, or away from it while
+# standard input stays on it, as in guess | tee or guess > file.
+TERMINAL, EVERYWHERE = ("terminal",), ("terminal", "pipe", "file")
 
 
 class Terminal:
     """The game on a pseudo-terminal that is its controlling terminal, or, as a
-    job of the test's own, just its standard streams."""
+    job of the test's own, just its standard streams; its output on the same
+    terminal, or into a pipe or a file."""
 
-    def __init__(self, command=(GUESS,), env=None, ignored=(), job=False):
+    def __init__(self, command=(GUESS,), env=None, ignored=(), job=False, output="terminal"):
         self.master, self.slave = os.openpty()
         # Modes that line input ignores must be found as they were, too.
         self.modes = termios.tcgetattr(self.slave)
@@ -45,15 +50,24 @@ class Terminal:
                 os.setsid()
                 fcntl.ioctl(0, termios.TIOCSCTTY, 0)
 
-        self.game = subprocess.Popen(command, stdin=self.slave, stdout=self.slave,
+        self.screen, out = self.master, self.slave
+        if output == "pipe":
+            self.screen, out = os.pipe()
+        elif output == "file":
+            out, path = tempfile.mkstemp()
+            self.screen = os.open(path, os.O_RDONLY)
+            os.unlink(path)
+        self.game = subprocess.Popen(command, stdin=self.slave, stdout=out,
                                      stderr=self.slave, env=env, preexec_fn=start)
+        if out != self.slave:
+            os.close(out)
         self.seen = b""
 
     def close(self):
         texts.end_session(self.game.pid)
         self.game.wait()
-        os.close(self.master)
-        os.close(self.slave)
+        for fd in {self.master, self.slave, self.screen}:
+            os.close(fd)
 
     def expect(self, *texts, seconds=10):
         """Reads what the game writes until one of texts shows, and returns that one."""
@@ -65,9 +79,12 @@ class Terminal:
                 self.seen = self.seen[at + len(text):]
                 return text
             left = deadline - time.monotonic()
-            if left <= 0 or not select.select([self.master], [], [], left)[0]:
+            if left <= 0 or not select.select([self.screen], [], [], left)[0]:
                 raise AssertionError(f"none of {texts!r} after {self.seen!r}")
-            self.seen += os.read(self.master, 4096)
+            more = os.read(self.screen, 4096)
+            self.seen += more
+            if not more:  # a file at its end
+                time.sleep(0.01)
 
     def rest(self):
         """All that has reached the screen and is not read yet."""
@@ -105,6 +122,7 @@ class Terminal:
         assert termios.tcgetattr(self.slave) == self.modes, "stopped in the wait's modes"
         self.game.send_signal(signal.SIGCONT)
         assert self.keys_one_by_one(), "the wait is not back in its one-key mode"
+        self.expect(b"\r" + PAUSE)
 
     def play_to_pause(self, answer=b"n\n"):
         """Plays a game out with guesses 1, 2 and 3, declines another and meets the pause."""
@@ -146,18 +164,20 @@ class AtTerminal(unittest.TestCase):
 
     def test_every_way_out_of_the_wait(self):
         # Steps at the wait (keys typed, signals sent, or STOP), the exit status,
-        # and the signals that the game's starter ignored.
-        ways = {"Ctrl-C": ([b"\x03"], -signal.SIGINT),
-                "Ctrl-\\": ([b"\x1c"], -signal.SIGQUIT),
-                "SIGTERM": ([signal.SIGTERM], -signal.SIGTERM),
-                "SIGHUP": ([signal.SIGHUP], -signal.SIGHUP),
-                "a paste": ([b"x" * 1000], 0),
-                "two stops": ([STOP, STOP, b"x"], 0),
-                "under nohup": ([signal.SIGHUP, b"x"], 0, [signal.SIGHUP]),
-                "& in a script": ([b"\x03\x1c", b"x"], 0, [signal.SIGINT, signal.SIGQUIT])}
-        for way, (steps, status, *ignored) in ways.items():
-            with self.subTest(way=way):
-                term = self.terminal(ignored=sum(ignored, []), job=STOP in steps)
+        # where the output goes, and the signals that the game's starter ignored.
+        ways = {"Ctrl-C": ([b"\x03"], -signal.SIGINT, EVERYWHERE),
+                "Ctrl-\\": ([b"\x1c"], -signal.SIGQUIT, TERMINAL),
+                "SIGTERM": ([signal.SIGTERM], -signal.SIGTERM, TERMINAL),
+                "SIGHUP": ([signal.SIGHUP], -signal.SIGHUP, TERMINAL),
+                "a paste": ([b"x" * 1000], 0, EVERYWHERE),
+                "two stops": ([STOP, STOP, b"x"], 0, EVERYWHERE),
+                "under nohup": ([signal.SIGHUP, b"x"], 0, TERMINAL, [signal.SIGHUP]),
+                "& in a script": ([b"\x03\x1c", b"x"], 0, TERMINAL,
+                                  [signal.SIGINT, signal.SIGQUIT])}
+        runs = [(way, output, row) for way, row in ways.items() for output in row[2]]
+        for way, output, (steps, status, _, *ignored) in runs:
+            with self.subTest(way=way, output=output):
+                term = self.terminal(ignored=sum(ignored, []), job=STOP in steps, output=output)
                 term.play_to_pause()
                 for step in steps:
                     if step == STOP:
@@ -184,6 +204,7 @@ class AtTerminal(unittest.TestCase):
         term.type(b"fg\n")
         term.expect(GUESS.encode())
         self.assertTrue(term.keys_one_by_one(), "the wait is not back in its one-key mode")
+        term.expect(PAUSE)
         term.type(b"x")
         term.expect(b"shell> ")
         term.type(b"echo status=$?\n")

@@ -41,20 +41,16 @@ set(CPACK_PACKAGE_RELOCATABLE OFF)
 # Each kind of package gets its documentation and manual in its own form.
 configure_file(cmake/stage.cmake.in stage.cmake @ONLY)
 set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_BINARY_DIR}/stage.cmake")
+# And each package gets the same bytes whatever the builder's umask, user,
+# time zone and file system.
+configure_file(cmake/repack.cmake.in repack.cmake @ONLY)
+set(CPACK_POST_BUILD_SCRIPTS "${PROJECT_BINARY_DIR}/repack.cmake")
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64")
   # The linker has stripped the program, with the commit's time stamped.
   set(CPACK_STRIP_FILES OFF)
-  # Players get the README's part for them and the licence as text files
-  # that Notepad opens, with CRLF line ends and without the Markdown marks.
-  file(READ README.md readme)
-  string(REGEX REPLACE "^<!--[^>]*-->\n+|```[a-z]*\n|`" "" readme "${readme}")
-  string(REGEX REPLACE "\n## Installing.*\n## Licence" "\n## Licence" readme "${readme}")
-  file(CONFIGURE OUTPUT README.txt CONTENT "${readme}" @ONLY NEWLINE_STYLE CRLF)
-  configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-  install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
 else()
   set(CPACK_GENERATOR DEB RPM)
 endif()
@@ -72,7 +68,7 @@ set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_GROUP "Amusements/Games")
 set(CPACK_RPM_PACKAGE_SUMMARY "Number-guessing game for the console")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
-set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/games /usr/share/licenses /usr/share/man
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/licenses /usr/share/man
     /usr/share/man/man6)
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${CPACK_PACKAGE_CONTACT}
 %define _buildhost reproducible
@@ -112,12 +108,13 @@ configure_file(cmake/copyright.in copyright @ONLY)
 include(CPack)
 
 # The source archive: what is committed, in guess-VERSION/, from git archive,
-# into dist/ beside the packages. A source archive cannot make another.
+# into dist/ beside the packages, with files of modes 0644 and 0755 whatever
+# git's settings. A source archive cannot make another.
 set(archive "guess-${PROJECT_VERSION}.tar.gz")
 if(GUESS_CHECKOUT)
   add_custom_target(source-archive
     COMMAND ${CMAKE_COMMAND} -E make_directory dist
-    COMMAND git archive --prefix=guess-${PROJECT_VERSION}/ -o dist/${archive} HEAD
+    COMMAND git -c tar.umask=0022 archive --prefix=guess-${PROJECT_VERSION}/ -o dist/${archive} HEAD
     COMMAND sh -c "cd dist && sha256sum ${archive} >${archive}.sha256"
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
 else()

@@ -58,4 +58,4 @@ class DebianPackage(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    main("dpkg-deb", "dpkg-shlibdeps")
+    main("dpkg-deb", "dpkg-shlibdeps", "file")

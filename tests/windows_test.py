@@ -16,7 +16,7 @@ from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 
 SOURCE, WORK, VERSION = sys.argv.pop(1), sys.argv.pop(1), sys.argv.pop(1)
 GAME = os.path.join(WORK, "build", "guess.exe")
-TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "wine", "wineboot")
+TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "zip", "wine", "wineboot")
 WINE = dict(os.environ, WINEDEBUG="-all", WINEPREFIX=os.path.join(WORK, "wineprefix"))
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
 
@@ -60,6 +60,8 @@ class Windows(unittest.TestCase):
         self.assertEqual({"guess.exe", "README.txt", "LICENSE.txt"}, set(files))
         for text in ("README.txt", "LICENSE.txt"):  # Notepad before 2018 needs CRLF
             self.assertEqual(files[text].count(b"\n"), files[text].count(b"\r\n"), text)
+        # Plain text, for Windows only.
+        self.assertNotRegex(files["README.txt"], rb"(?m)^#|`|Ctrl-D|/usr/games|man 6|printf")
 
     @unittest.skipUnless(shutil.which("wrestool"), "wrestool is not installed")
     def test_manifest_and_version_of_the_release(self):

@@ -119,26 +119,28 @@ class Release(unittest.TestCase):
 
     @needs("hardening-check")
     def test_distribution_build(self):
-        # No build type and warnings as errors: the build must add nothing to
-        # the distribution's flags, and install where a distribution expects.
-        with tempfile.TemporaryDirectory() as work:
-            build, staging = os.path.join(work, "build"), os.path.join(work, "staging")
-            env = packager(DESTDIR=staging, **DISTRIBUTION)
-            env["CXXFLAGS"] += " -Werror"
-            for step in (["-S", SOURCE, "-B", build, "-DBUILD_TESTING=OFF",
-                          "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"], ["--build", build],
-                         ["--install", build, "--prefix", "/usr", "--strip"]):
-                made = tool("cmake", *step, env=env)
-                self.assertEqual(made.returncode, 0, made.stdout + made.stderr)
-            with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as commands:
-                flags = " ".join(command["command"] for command in json.load(commands))
-            self.assertNotRegex(flags, r"_FORTIFY_SOURCE=2|-O3", "the build added flags of its own")
-            for path in ("bin/guess", "share/doc/guess/LICENSE", "share/man/man6/guess.6"):
-                self.assertTrue(os.path.exists(os.path.join(staging, "usr", path)),
-                                f"the staged install has no /usr/{path}")
-            check = tool("hardening-check", "--nofortify", "--nocfprotection",
-                         os.path.join(staging, "usr/bin/guess"))
-            self.assertEqual(check.returncode, 0, check.stdout)
+        # Warnings as errors, and no build type or openSUSE's: the build must
+        # add nothing to the distribution's flags, and install where a
+        # distribution expects.
+        for build_type in ("", "RelWithDebInfo"):
+            with self.subTest(build_type=build_type), tempfile.TemporaryDirectory() as work:
+                build, staging = os.path.join(work, "build"), os.path.join(work, "staging")
+                env = packager(DESTDIR=staging, **DISTRIBUTION)
+                env["CXXFLAGS"] += " -Werror"
+                for step in (["-S", SOURCE, "-B", build, "-DCMAKE_BUILD_TYPE=" + build_type,
+                              "-DBUILD_TESTING=OFF", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"],
+                             ["--build", build], ["--install", build, "--prefix", "/usr", "--strip"]):
+                    made = tool("cmake", *step, env=env)
+                    self.assertEqual(made.returncode, 0, made.stdout + made.stderr)
+                with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as file:
+                    flags = " ".join(command["command"] for command in json.load(file))
+                self.assertNotRegex(flags, r"_FORTIFY_SOURCE=2|-O3", "the build added flags")
+                for path in ("bin/guess", "share/doc/guess/LICENSE", "share/man/man6/guess.6"):
+                    self.assertTrue(os.path.exists(os.path.join(staging, "usr", path)),
+                                    f"the staged install has no /usr/{path}")
+                check = tool("hardening-check", "--nofortify", "--nocfprotection",
+                             os.path.join(staging, "usr/bin/guess"))
+                self.assertEqual(check.returncode, 0, check.stdout)
 
     @needs("reprotest", "diffoscope", *MAKERS)
     def test_reproducible(self):

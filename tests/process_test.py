@@ -7,6 +7,7 @@ import ctypes
 import ctypes.util
 import os
 import re
+import shlex
 import sys
 import tempfile
 import time
@@ -14,7 +15,9 @@ import unittest
 
 from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, run
 
-GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
+# The game's command: the program, after the emulator that runs it, if any.
+GUESS, sys.argv[1:] = sys.argv[1:] or ["guess"], []
+SHELL_GUESS = shlex.join(GUESS)
 LIBC = ctypes.CDLL(ctypes.util.find_library("c"))
 LIBC.srand.argtypes = [ctypes.c_uint]
 
@@ -46,7 +49,7 @@ class Process(unittest.TestCase):
     def test_arguments_ignored(self):
         for args in ([], ["--help"], ["-n", "5", "extra words"]):
             with self.subTest(args=args):
-                result = run([GUESS, *args], data=TWO_INVALID.encode())
+                result = run([*GUESS, *args], data=TWO_INVALID.encode())
                 self.assertClean(result)
                 self.assertEqual(result.stdout.decode(), TWO_INVALID_OUTPUT)
 
@@ -55,7 +58,8 @@ class Process(unittest.TestCase):
         with tempfile.NamedTemporaryFile() as file:
             file.write(b"abcdef\n" * 30000)
             file.flush()
-            ends = {GUESS + " <&-": 0, GUESS + " </dev/null": 0, f"{GUESS} <{file.name}": 30000}
+            ends = {SHELL_GUESS + " <&-": 0, SHELL_GUESS + " </dev/null": 0,
+                    f"{SHELL_GUESS} <{file.name}": 30000}
             for command, lines in ends.items():
                 with self.subTest(command=command):
                     result = run(["sh", "-c", command])
@@ -72,7 +76,7 @@ class Process(unittest.TestCase):
         for _ in range(2):
             start = wait_for_second(lambda second: shown.isdisjoint(draws(second - 1, second + 4)))
             wrong = sorted(set(range(1, 21)) - draws(start - 1, start + 4))[:3]
-            result = run([GUESS], data="".join(f"{n}\n" for n in wrong + ["n"]).encode())
+            result = run(GUESS, data="".join(f"{n}\n" for n in wrong + ["n"]).encode())
             self.assertClean(result)
             match = re.fullmatch(re.escape(BANNER) + LOSS, result.stdout.decode())
             self.assertTrue(match, result.stdout)
@@ -86,11 +90,11 @@ class Process(unittest.TestCase):
             reader, writer = os.pipe()
             os.close(reader)
             try:
-                self.assertClean(run([GUESS], stdout=writer, data=lines))
+                self.assertClean(run(GUESS, stdout=writer, data=lines))
             finally:
                 os.close(writer)
         with self.subTest(output="closed descriptor"):
-            self.assertClean(run(["sh", "-c", 'exec "$0" >&-', GUESS], data=lines))
+            self.assertClean(run(["sh", "-c", 'exec "$0" "$@" >&-', *GUESS], data=lines))
 
 
 if __name__ == "__main__":

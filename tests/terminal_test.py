@@ -18,7 +18,8 @@ import unittest
 
 import texts
 
-GUESS = sys.argv.pop(1) if len(sys.argv) > 1 else "guess"
+# The game's command: the program, after the emulator that runs it, if any.
+GUESS, sys.argv[1:] = sys.argv[1:] or ["guess"], []
 PROMPT = texts.PROMPT.encode()
 QUESTION = texts.QUESTION.encode()
 PAUSE = b"Press any key to continue . . . "
@@ -33,7 +34,7 @@ class Terminal:
     job of the test's own, just its standard streams; its output on the same
     terminal, or into a pipe or a file."""
 
-    def __init__(self, command=(GUESS,), env=None, ignored=(), job=False, output="terminal"):
+    def __init__(self, command=GUESS, env=None, ignored=(), job=False, output="terminal"):
         self.master, self.slave = os.openpty()
         # Modes that line input ignores must be found as they were, too.
         self.modes = termios.tcgetattr(self.slave)
@@ -195,14 +196,14 @@ class AtTerminal(unittest.TestCase):
         term = self.terminal(shell, dict(os.environ, PS1="shell> ", HISTFILE="/dev/null"))
         term.expect(b"shell> ")
         modes = termios.tcgetattr(term.slave)
-        term.type(shlex.quote(GUESS).encode() + b"\n")
+        term.type(shlex.join(GUESS).encode() + b"\n")
         term.play_to_pause()
         term.type(b"\x1a")
         term.expect(b"Stopped")
         term.expect(b"shell> ")
         self.assertEqual(termios.tcgetattr(term.slave), modes)
         term.type(b"fg\n")
-        term.expect(GUESS.encode())
+        term.expect(shlex.join(GUESS).encode())
         self.assertTrue(term.keys_one_by_one(), "the wait is not back in its one-key mode")
         term.expect(PAUSE)
         term.type(b"x")

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-"""The release in dist/, as the two release workflows leave it: checksums,
+"""The release in dist/, as the release workflows leave it: checksums,
 linters, hardening, and the same bytes again from a fresh clone and from the
 unpacked source archive without git, whatever reprotest varies between two
 builds; and the source built and installed as a distribution builds it."""
@@ -20,12 +20,15 @@ from texts import main, needs, run
 
 SOURCE, VERSION = sys.argv.pop(1), sys.argv.pop(1)
 DIST = os.path.join(SOURCE, "dist")
-BINARIES = [f"guess_{VERSION}-1_amd64.deb", f"guess-{VERSION}-1.x86_64.rpm",
-            f"guess-{VERSION}-windows-x86_64.zip"]
+DEBS = [f"guess_{VERSION}-1_{arch}.deb" for arch in ("amd64", "arm64", "armhf")]
+RPMS = [f"guess-{VERSION}-1.{arch}.rpm" for arch in ("x86_64", "aarch64")]
+BINARIES = DEBS + RPMS + [f"guess-{VERSION}-windows-x86_64.zip"]
 ARCHIVE = f"guess-{VERSION}.tar.gz"
-RELEASE = "cmake --workflow --preset release && cmake --workflow --preset release-windows"
+RELEASE = " && ".join(f"cmake --workflow --preset {preset}" for preset in
+                      ("release", "release-windows", "release-arm64", "release-armhf"))
 # What making the release uses besides CMake and the compiler.
-MAKERS = ("git", "dpkg-shlibdeps", "file", "rpmbuild", "x86_64-w64-mingw32-g++", "zip")
+MAKERS = ("git", "dpkg-shlibdeps", "file", "rpmbuild", "x86_64-w64-mingw32-g++", "zip",
+          "aarch64-linux-gnu-g++", "arm-linux-gnueabihf-g++")
 # rpmlint's findings that every package of the game gets: no signing key and
 # no web site, and two of Debian's rpmlint (its list of valid licences is
 # empty, and it takes a manual's section for its name). It is configured as
@@ -82,7 +85,7 @@ class Release(unittest.TestCase):
     @needs("lintian")
     def test_lintian(self):
         lint = tool("lintian", "--pedantic", "--display-info", "--fail-on",
-                    "error,warning,info,pedantic", self.path(BINARIES[0]))
+                    "error,warning,info,pedantic", *map(self.path, DEBS))
         self.assertEqual((lint.returncode, lint.stdout), (0, ""), lint.stdout + lint.stderr)
 
     @needs("rpmlint", "rpm")
@@ -90,21 +93,23 @@ class Release(unittest.TestCase):
         with tempfile.NamedTemporaryFile("w", suffix=".toml") as config:
             config.write(RPMLINT_CONFIG)
             config.flush()
-            lint = tool("rpmlint", "--config", config.name, self.path(BINARIES[1]))
+            lint = tool("rpmlint", "--config", config.name, *map(self.path, RPMS))
         found = set(re.findall(r": ([EW]: \S+)", lint.stdout))
         self.assertLessEqual(found, ACCEPTED, lint.stdout + lint.stderr)
-        prefixes = tool("rpm", "-qp", "--queryformat", "%{PREFIXES}", self.path(BINARIES[1]))
-        self.assertEqual(prefixes.stdout, "(none)", "the RPM is relocatable")
-        files = tool("rpm", "-qlp", self.path(BINARIES[1])).stdout
-        self.assertIn("/usr/bin/guess\n", files, "the RPM's game is not where Fedora looks")
+        for rpm in map(self.path, RPMS):
+            prefixes = tool("rpm", "-qp", "--queryformat", "%{PREFIXES}", rpm)
+            self.assertEqual(prefixes.stdout, "(none)", f"{rpm} is relocatable")
+            files = tool("rpm", "-qlp", rpm).stdout
+            self.assertIn("/usr/bin/guess\n", files, f"{rpm} has no /usr/bin/guess")
 
     @needs("dpkg-deb", "hardening-check")
     def test_hardening(self):
-        with tempfile.TemporaryDirectory() as root:
-            self.assertEqual(tool("dpkg-deb", "-x", self.path(BINARIES[0]), root).returncode, 0)
-            check = tool("hardening-check", "--nofortify", "--nocfprotection",
-                         os.path.join(root, "usr/games/guess"))
-            self.assertEqual(check.returncode, 0, check.stdout)
+        for deb in DEBS:
+            with self.subTest(deb=deb), tempfile.TemporaryDirectory() as root:
+                self.assertEqual(tool("dpkg-deb", "-x", self.path(deb), root).returncode, 0)
+                check = tool("hardening-check", "--nofortify", "--nocfprotection",
+                             os.path.join(root, "usr/games/guess"))
+                self.assertEqual(check.returncode, 0, check.stdout)
 
     @needs("git")
     def test_changes_refused(self):

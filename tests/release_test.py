@@ -106,7 +106,8 @@ class Release(unittest.TestCase):
     def test_hardening(self):
         for deb in DEBS:
             with self.subTest(deb=deb), tempfile.TemporaryDirectory() as root:
-                self.assertEqual(tool("dpkg-deb", "-x", self.path(deb), root).returncode, 0)
+                unpacked = tool("dpkg-deb", "-x", self.path(deb), root)
+                self.assertEqual(unpacked.returncode, 0, unpacked.stderr)
                 check = tool("hardening-check", "--nofortify", "--nocfprotection",
                              os.path.join(root, "usr/games/guess"))
                 self.assertEqual(check.returncode, 0, check.stdout)

@@ -21,7 +21,7 @@ constexpr auto wholeLine = std::numeric_limits<std::streamsize>::max();
 // Each game's draw is seeded from the calendar second, which a 32-bit time_t
 // cannot count past 19 January 2038: from then on time() fails, and every game
 // would draw the same number.
-static_assert(sizeof(std::time_t) >= 8,
+static_assert(sizeof(std::time_t) >= sizeof(std::int64_t),
               "time_t has 32 bits: build with -D_TIME_BITS=64 -D_FILE_OFFSET_BITS=64");
 
 std::time_t calendarSeconds()

@@ -81,7 +81,7 @@ set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${CPACK_PACKAGE_CONTACT}
 
 # The changelogs of the packages are the newest entry of NEWS.md, whose
 # heading reads "## VERSION (Www DD Mmm YYYY)"; Debian's has its own bullets.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS NEWS.md README.md LICENSE)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS NEWS.md LICENSE)
 file(READ NEWS.md news)
 string(REGEX MATCH "## ([0-9.]+) \\(([A-Za-z]+) ([0-9]+) ([A-Za-z]+) ([0-9]+)\\)\n\n([^#]*)"
        entry "${news}")

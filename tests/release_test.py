@@ -53,6 +53,11 @@ def packager(**variables):
     return dict(env, **variables)
 
 
+def clone(folder):
+    cloned = tool("git", "clone", "-q", SOURCE, folder)
+    assert cloned.returncode == 0, cloned.stderr
+
+
 def reprotest(folder, names, store):
     """Makes the release twice in copies of the folder, the second time with
     every variation that reprotest can make on this machine (another user needs
@@ -115,7 +120,7 @@ class Release(unittest.TestCase):
     @needs("git")
     def test_changes_refused(self):
         with tempfile.TemporaryDirectory() as checkout:
-            self.assertEqual(tool("git", "clone", "-q", SOURCE, checkout).returncode, 0)
+            clone(checkout)
             with open(os.path.join(checkout, "NEWS.md"), "a", encoding="utf-8") as news:
                 news.write("A line that is not committed.\n")
             made = tool("cmake", "--workflow", "--preset", "release", cwd=checkout, env=packager())
@@ -157,7 +162,7 @@ class Release(unittest.TestCase):
             writable = [member.name for member in archive if member.mode & 0o022]
             self.assertEqual(writable, [], f"writable by others in the source archive: {writable}")
             checkout = os.path.join(work, "clone")
-            self.assertEqual(tool("git", "clone", "-q", SOURCE, checkout).returncode, 0)
+            clone(checkout)
             self.assertSame(reprotest(checkout, BINARIES + [ARCHIVE], os.path.join(work, "a")),
                             BINARIES + [ARCHIVE], "a fresh clone")
             archive.extractall(os.path.join(work, "unpacked"))

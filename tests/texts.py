@@ -61,16 +61,20 @@ def run(command, data=None, stdin=None, stdout=None, seconds=30, **options):
         return subprocess.CompletedProcess(command, process.returncode, out.read(), err)
 
 
+def uninstalled(tools):
+    return [tool for tool in tools if not shutil.which(tool)]
+
+
 def needs(*tools):
     """Skips a test where a tool that it uses is not installed."""
-    missing = [tool for tool in tools if not shutil.which(tool)]
+    missing = uninstalled(tools)
     return unittest.skipIf(missing, "not installed: " + " ".join(missing))
 
 
 def main(*tools):
     """Runs the calling script's tests, or skips them all where a tool is missing;
     a run whose every test is skipped is reported as skipped."""
-    missing = [tool for tool in tools if not shutil.which(tool)]
+    missing = uninstalled(tools)
     if missing:
         print("skipped: not installed:", *missing)
         sys.exit(SKIPPED)

@@ -3,7 +3,8 @@
 
 /* The benchmark's yardstick for invalid lines: the least a C program does for
  * each line of its input, reading it with getline and writing the game's reply
- * to an invalid line through stdio. */
+ * to an invalid line through stdio.  The reply is a copy of the game's texts
+ * (tests/texts.h), kept here so that this program stands alone. */
 #include <stdio.h>
 #include <stdlib.h>
 

@@ -3,68 +3,100 @@
 
 // Plays the game on arbitrary bytes and checks that what it writes is a
 // well-formed session made of the game's own texts.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 #include "game.h"
+#include "texts.h"
 
 namespace {
 
 constexpr std::time_t now = 1700000000;
 
-void require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+// A session's output, read from the front; what does not fit stops the
+// fuzzer with the text expected and the place where the output left it.
+class Output {
+public:
+    explicit Output(std::string_view text) : whole(text), rest(text) {}
 
-// Consumes text from the front of rest if it is there.
-bool take(std::string_view &rest, std::string_view text)
-{
-    if (rest.substr(0, text.size()) != text)
-        return false;
-    rest.remove_prefix(text.size());
-    return true;
-}
+    // Consumes text from the front if it is there.
+    bool take(std::string_view text)
+    {
+        if (rest.substr(0, text.size()) != text)
+            return false;
+        rest.remove_prefix(text.size());
+        return true;
+    }
+
+    void need(std::string_view text)
+    {
+        if (!take(text))
+            fail(std::string(text));
+    }
+
+    // Whether text is all that is left.
+    bool left(std::string_view text) const { return rest == text; }
+
+    // Play has ended: with the closing pause, or without it at the end of input.
+    void ended(bool paused, bool pause) const
+    {
+        if (paused != pause)
+            fail(pause ? "the closing pause" : "no pause at the end of input");
+    }
+
+    [[noreturn]] void fail(const std::string &expected) const
+    {
+        std::fprintf(stderr, "expected at byte %zu of the output:\n%s\nfound there:\n%.*s\n",
+                     whole.size() - rest.size(), expected.c_str(),
+                     static_cast<int>(std::min<std::size_t>(rest.size(), 100)), rest.data());
+        std::abort();
+    }
+
+private:
+    std::string_view whole;
+    std::string_view rest;
+};
 
 // Checks one session's output: games of at most three strikes, a game-over
 // line only after the third, naming the drawn number, and after every game
 // the question, answered by a new game, the end of play, or the end of input.
-void check(std::string_view rest, int target, bool paused)
+void check(Output out, int target, bool paused)
 {
-    const std::string over = "?? Game Over! The number was: " + std::to_string(target) + "\n";
+    const std::string over = texts::over + std::to_string(target) + "\n";
     for (;;) {
-        require(take(rest, "\n=== New Game Started ===\n"));
+        out.need(texts::banner);
         int strikes = 0;
         for (;;) {
-            require(take(rest, "Enter your guess (1-20): "));
-            if (take(rest, "Invalid input. Please enter a number between 1 and 20.\n"))
+            out.need(texts::prompt);
+            if (out.take(texts::invalid))
                 continue;
-            if (take(rest, "?? Correct! You win!\n"))
+            if (out.take(texts::win))
                 break;
-            if (take(rest, "? Wrong guess. Strikes: ")) {
+            if (out.take(texts::strike)) {
                 ++strikes;
-                require(strikes <= 3 && take(rest, std::to_string(strikes) + "/3\n"));
+                out.need(std::to_string(strikes) + texts::limit);
                 if (strikes == 3) {
-                    require(take(rest, over));
+                    out.need(over);
                     break;
                 }
                 continue;
             }
-            require(!paused && rest == "\n");
+            // Nothing else but the end of input, after which the line is ended.
+            if (!out.left("\n"))
+                out.fail("a reply to the guess, or the last line's end");
+            out.ended(paused, false);
             return;
         }
-        require(take(rest, "Do you want to play again? (Y/N): "));
-        if (rest.empty()) {
-            require(paused);
-            return;
-        }
-        if (rest == "\n") {
-            require(!paused);
+        out.need(texts::question);
+        // Play declined, or the end of input; else the next game.
+        if (out.left("") || out.left("\n")) {
+            out.ended(paused, out.left(""));
             return;
         }
     }
@@ -82,7 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     int pauses = 0;
     const auto clock = [] { return now; };
     playGame(in, out, clock, [&pauses] { ++pauses; });
-    require(pauses <= 1);
-    check(out.str(), target, pauses == 1);
+    if (pauses > 1) {
+        std::fprintf(stderr, "the game paused %d times\n", pauses);
+        std::abort();
+    }
+    check(Output(out.str()), target, pauses == 1);
     return 0;
 }

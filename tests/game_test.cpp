@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game.h"
+#include "texts.h"
 
 namespace {
 
@@ -48,22 +49,20 @@ std::string expand(std::string text, int target)
 
 std::string transcript(const std::string &words, int target)
 {
-    const std::map<std::string, std::string> texts = {
-        {"B", "\n=== New Game Started ===\n"},
-        {"P", "Enter your guess (1-20): "},
-        {"I", "Invalid input. Please enter a number between 1 and 20.\n"},
-        {"C", "?? Correct! You win!\n"},
-        {"S1", "? Wrong guess. Strikes: 1/3\n"},
-        {"S2", "? Wrong guess. Strikes: 2/3\n"},
-        {"S3", "? Wrong guess. Strikes: 3/3\n"},
-        {"O", "?? Game Over! The number was: " + std::to_string(target) + "\n"},
-        {"Q", "Do you want to play again? (Y/N): "},
-        {"E", "\n"},
+    const auto struck = [](int count) {
+        return texts::strike + std::to_string(count) + texts::limit;
+    };
+    const std::map<std::string, std::string> meaning = {
+        {"B", texts::banner},   {"P", texts::prompt},
+        {"I", texts::invalid},  {"C", texts::win},
+        {"S1", struck(1)},      {"S2", struck(2)},
+        {"S3", struck(3)},      {"O", texts::over + std::to_string(target) + "\n"},
+        {"Q", texts::question}, {"E", "\n"},
         {"Z", "<pause>"}};
     std::istringstream in(words);
     std::string out;
     for (std::string word; in >> word;)
-        out += texts.at(word);
+        out += meaning.at(word);
     return out;
 }
 

@@ -7,13 +7,12 @@ import os
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import unittest
 
-from texts import TWO_INVALID, TWO_INVALID_OUTPUT, main, run
+from texts import TWO_INVALID, TWO_INVALID_OUTPUT, arguments, main, run
 
-BUILD = sys.argv.pop(1)
+[BUILD] = arguments()  # the build folder
 
 
 def output(*command, env=None):
@@ -36,25 +35,25 @@ class DebianPackage(unittest.TestCase):
 
     def test_control(self):
         arch = output("dpkg", "--print-architecture").strip()
-        self.assertRegex(self.name, rf"^guess_\d+\.\d+\.\d+-\d+_{arch}\.deb$")
+        self.assertRegex(self.name, rf"^guess_\d+\.\d+\.\d+-\d+_{arch}\.deb$", "the file name")
         field = lambda name: output("dpkg-deb", "-f", self.deb, name).strip()
-        self.assertEqual(field("Section"), "games")
-        self.assertRegex(field("Depends"), r"\blibc6 \(>= [\d.]+\)")
-        self.assertRegex(field("Maintainer"), r"<\S+@\S+>")
-        self.assertGreater(len(field("Description").splitlines()), 1)
+        self.assertEqual(field("Section"), "games", "the package's section")
+        self.assertRegex(field("Depends"), r"\blibc6 \(>= [\d.]+\)", "no versioned libc6 in Depends")
+        self.assertRegex(field("Maintainer"), r"<\S+@\S+>", "no address in Maintainer")
+        self.assertGreater(len(field("Description").splitlines()), 1, "no long description")
 
     def test_contents(self):
         listing = output("dpkg-deb", "-c", self.deb)
         for path in ("./usr/games/guess", "./usr/share/man/man6/guess.6.gz",
                      "./usr/share/doc/guess/README.md", "./usr/share/doc/guess/NEWS.md"):
-            self.assertRegex(listing, rf"(?m) {re.escape(path)}$")
+            self.assertRegex(listing, rf"(?m) {re.escape(path)}$", f"the package has no {path}")
 
     def test_unpacked_game_plays(self):
         root = os.path.join(self.folder, "root")
         output("dpkg", "-x", self.deb, root)
         game = run([os.path.join(root, "usr/games/guess")], TWO_INVALID.encode())
-        self.assertEqual(game.returncode, 0)
-        self.assertEqual(game.stdout.decode(), TWO_INVALID_OUTPUT)
+        self.assertEqual(game.returncode, 0, "the packaged game's exit status")
+        self.assertEqual(game.stdout.decode(), TWO_INVALID_OUTPUT, "the packaged game's output")
 
 
 if __name__ == "__main__":

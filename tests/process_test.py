@@ -8,15 +8,14 @@ import ctypes.util
 import os
 import re
 import shlex
-import sys
 import tempfile
 import time
 import unittest
 
-from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, run
+from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, arguments, main, run
 
-# The game's command: the program, after the emulator that runs it, if any.
-GUESS, sys.argv[1:] = sys.argv[1:] or ["guess"], []
+# The game's command, after --: the program, after the emulator that runs it, if any.
+GUESS = arguments() or ["guess"]
 SHELL_GUESS = shlex.join(GUESS)
 LIBC = ctypes.CDLL(ctypes.util.find_library("c"))
 LIBC.srand.argtypes = [ctypes.c_uint]
@@ -43,15 +42,15 @@ def wait_for_second(good):
 
 class Process(unittest.TestCase):
     def assertClean(self, result):
-        self.assertEqual(result.returncode, 0)
-        self.assertEqual(result.stderr, b"")
+        self.assertEqual(result.returncode, 0, "the exit status")
+        self.assertEqual(result.stderr, b"", "the game wrote on standard error")
 
     def test_arguments_ignored(self):
         for args in ([], ["--help"], ["-n", "5", "extra words"]):
             with self.subTest(args=args):
                 result = run([*GUESS, *args], data=TWO_INVALID.encode())
                 self.assertClean(result)
-                self.assertEqual(result.stdout.decode(), TWO_INVALID_OUTPUT)
+                self.assertEqual(result.stdout.decode(), TWO_INVALID_OUTPUT, "the output")
 
     def test_ends_at_end_of_input(self):
         # A regular file fills whole input blocks, and its lines cross their edges.
@@ -65,7 +64,8 @@ class Process(unittest.TestCase):
                     result = run(["sh", "-c", command])
                     self.assertClean(result)
                     self.assertEqual(result.stdout.decode(),
-                                     BANNER + (PROMPT + INVALID) * lines + PROMPT + "\n")
+                                     BANNER + (PROMPT + INVALID) * lines + PROMPT + "\n",
+                                     f"the output of {lines} invalid lines and the end")
 
     def test_draws_from_the_current_second(self):
         # Two sessions, each lost on three numbers that no second around its
@@ -79,10 +79,11 @@ class Process(unittest.TestCase):
             result = run(GUESS, data="".join(f"{n}\n" for n in wrong + ["n"]).encode())
             self.assertClean(result)
             match = re.fullmatch(re.escape(BANNER) + LOSS, result.stdout.decode())
-            self.assertTrue(match, result.stdout)
-            self.assertIn(int(match.group(1)), draws(start - 1, int(time.time())))
+            self.assertTrue(match, f"not one lost game: {result.stdout!r}")
+            self.assertIn(int(match.group(1)), draws(start - 1, int(time.time())),
+                          "the number shown is not drawn from the second the game began in")
             shown.add(int(match.group(1)))
-        self.assertEqual(len(shown), 2)
+        self.assertEqual(len(shown), 2, "two sessions in different seconds drew one number")
 
     def test_survives_closed_output(self):
         lines = b"abc\n" * 200000
@@ -98,4 +99,4 @@ class Process(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main()
+    main()

@@ -11,14 +11,13 @@ import json
 import os
 import re
 import subprocess
-import sys
 import tarfile
 import tempfile
 import unittest
 
-from texts import main, needs, run
+from texts import arguments, main, needs, run
 
-SOURCE, VERSION = sys.argv.pop(1), sys.argv.pop(1)
+SOURCE, VERSION = arguments()
 DIST = os.path.join(SOURCE, "dist")
 DEBS = [f"guess_{VERSION}-1_{arch}.deb" for arch in ("amd64", "arm64", "armhf")]
 RPMS = [f"guess-{VERSION}-1.{arch}.rpm" for arch in ("x86_64", "aarch64")]
@@ -125,7 +124,7 @@ class Release(unittest.TestCase):
                 news.write("A line that is not committed.\n")
             made = tool("cmake", "--workflow", "--preset", "release", cwd=checkout, env=packager())
             self.assertNotEqual(made.returncode, 0, "a changed checkout was packaged")
-            self.assertIn("M NEWS.md", made.stderr)
+            self.assertIn("M NEWS.md", made.stderr, "the refusal does not name the changed file")
             self.assertFalse(os.path.exists(os.path.join(checkout, "dist")), "dist/ was made")
 
     @needs("hardening-check")

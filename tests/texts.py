@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 """The game's own texts, and how the tests run the built program."""
+import ast
 import os
 import re
 import resource
@@ -12,10 +13,12 @@ import sys
 import tempfile
 import unittest
 
-BANNER = "\n=== New Game Started ===\n"
-PROMPT = "Enter your guess (1-20): "
-INVALID = "Invalid input. Please enter a number between 1 and 20.\n"
-QUESTION = "Do you want to play again? (Y/N): "
+# The texts as texts.h keeps them for the tests of both languages.
+with open(os.path.join(os.path.dirname(__file__), "texts.h"), encoding="ascii") as header:
+    TEXTS = {name: ast.literal_eval(text) for name, text in
+             re.findall(r'constexpr char (\w+)\[\] = (".*");', header.read())}
+BANNER, PROMPT, INVALID, WIN, STRIKE, LIMIT, OVER, QUESTION, PAUSE = (TEXTS[name] for name in (
+    "banner", "prompt", "invalid", "win", "strike", "limit", "over", "question", "pause"))
 SKIPPED = 77  # the exit status that CTest reports as a skipped test
 
 # Two invalid lines, then the end of input: the whole session, without a pause.
@@ -25,12 +28,12 @@ TWO_INVALID_OUTPUT = BANNER + (PROMPT + INVALID) * 2 + PROMPT + "\n"
 
 def strikes(count):
     """The strike lines of count wrong guesses, with the prompts between them."""
-    return PROMPT.join(f"? Wrong guess. Strikes: {n}/3\n" for n in range(1, count + 1))
+    return PROMPT.join(f"{STRIKE}{n}{LIMIT}" for n in range(1, count + 1))
 
 
 # A game lost on three wrong guesses, from its first prompt to the question;
 # its one group is the number shown.
-LOSS = (re.escape(PROMPT + strikes(3) + "?? Game Over! The number was: ")
+LOSS = (re.escape(PROMPT + strikes(3) + OVER)
         + r"(\d+)\n" + re.escape(QUESTION))
 
 
@@ -71,14 +74,34 @@ def needs(*tools):
     return unittest.skipIf(missing, "not installed: " + " ".join(missing))
 
 
+def arguments():
+    """Takes the script's own arguments, those after --, from the command line,
+    and leaves unittest those before them (-k NAME, -v and so on)."""
+    if "--" not in sys.argv:
+        return []
+    at = sys.argv.index("--")
+    mine, sys.argv[at:] = sys.argv[at + 1:], []
+    return mine
+
+
+def skip(reasons):
+    """Ends the script as a skipped test, saying why; under CTest the reason is
+    also noted in the file that GUESS_SKIPPED names, which CTest shows at the end."""
+    why = "; ".join(reasons)
+    print("skipped:", why)
+    if os.environ.get("GUESS_SKIPPED"):
+        with open(os.environ["GUESS_SKIPPED"], "a", encoding="utf-8") as log:
+            log.write(f"skipped {' '.join([os.path.basename(sys.argv[0]), *sys.argv[1:]])}: {why}\n")
+    sys.exit(SKIPPED)
+
+
 def main(*tools):
     """Runs the calling script's tests, or skips them all where a tool is missing;
     a run whose every test is skipped is reported as skipped."""
     missing = uninstalled(tools)
     if missing:
-        print("skipped: not installed:", *missing)
-        sys.exit(SKIPPED)
+        skip(["not installed: " + " ".join(missing)])
     result = unittest.main(exit=False).result
     if result.testsRun and len(result.skipped) == result.testsRun:
-        sys.exit(SKIPPED)
+        skip(sorted({reason for _, reason in result.skipped}))
     sys.exit(not result.wasSuccessful())

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <streambuf>
 
 #ifdef _WIN32
 #include <io.h>
@@ -19,31 +18,34 @@
 namespace {
 
 #ifdef _WIN32
-long readInput(char *to, unsigned size)
+long readInput(int fd, char *to, unsigned size)
 {
-    return _read(0, to, size);
+    return _read(fd, to, size);
 }
 #else
-long readInput(char *to, size_t size)
+long readInput(int fd, char *to, size_t size)
 {
     ssize_t count = 0;
     do
-        count = read(STDIN_FILENO, to, size);
+        count = read(fd, to, size);
     while (count < 0 && errno == EINTR);
     return count;
 }
 #endif
 
-// Standard input, read from its descriptor in large blocks.  Pending output
-// is flushed only when a block is used up, just before a read that may wait:
-// every prompt is on the screen before the game waits for the player, and
-// scripted input costs no write per line.
+// Input read from its descriptor in large blocks.  Pending output is flushed
+// only when a block is used up, just before a read that may wait: every
+// prompt is on the screen before the game waits for the player, and scripted
+// input costs no write per line.
 class ConsoleInput : public std::streambuf {
+public:
+    explicit ConsoleInput(int from) : fd(from) {}
+
 protected:
     int_type underflow() override
     {
         std::cout.flush();
-        const long count = readInput(block, sizeof block);
+        const long count = readInput(fd, block, sizeof block);
         if (count <= 0)
             return traits_type::eof();
         setg(block, block, block + count);
@@ -52,10 +54,16 @@ protected:
 
 private:
     static constexpr unsigned blockSize = 64 * 1024;
+    int fd;
     char block[blockSize];
 };
 
 } // namespace
+
+std::unique_ptr<std::streambuf> blockReader(int fd)
+{
+    return std::make_unique<ConsoleInput>(fd);
+}
 
 void useConsole()
 {
@@ -64,8 +72,8 @@ void useConsole()
     signal(SIGPIPE, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
-    static ConsoleInput input;
-    std::cin.rdbuf(&input);
+    static const auto input = blockReader(0);
+    std::cin.rdbuf(input.get());
     std::cin.tie(nullptr);
 }
 
@@ -179,7 +187,7 @@ void waitForKey()
     // Room for all the bytes of one key, as an arrow or function key sends.
     constexpr unsigned longestKey = 32;
     char key[longestKey];
-    readInput(key, sizeof key);
+    readInput(STDIN_FILENO, key, sizeof key);
 }
 
 } // namespace

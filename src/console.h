@@ -4,10 +4,17 @@
 #ifndef GUESS_CONSOLE_H
 #define GUESS_CONSOLE_H
 
+#include <memory>
+#include <streambuf>
+
 // Sets the standard streams up for play: standard input is read in large
 // blocks, and standard output is flushed whenever the game is about to wait
 // for the player, rather than before every read.
 void useConsole();
+
+// The reader that useConsole puts on standard input, for any descriptor:
+// large blocks, with standard output flushed before each read.
+std::unique_ptr<std::streambuf> blockReader(int fd);
 
 // Waits for one key press before the program ends, so that a console window
 // opened for the game does not vanish with the last message.

@@ -78,7 +78,7 @@ class Terminal:
                                      stderr=self.slave, env=env, preexec_fn=start)
         if out != self.slave:
             os.close(out)
-        self.seen = b""
+        self.seen = self.log = b""
 
     def close(self):
         texts.end_session(self.game.pid)
@@ -100,13 +100,18 @@ class Terminal:
                 raise AssertionError(f"none of {texts!r} after {self.seen!r}")
             more = os.read(self.screen, 4096)
             self.seen += more
+            self.log += more
             if not more:  # a file at its end
                 time.sleep(0.01)
 
     def rest(self):
         """All that has reached the screen and is not read yet."""
-        while select.select([self.master], [], [], 0.2)[0]:
-            self.seen += os.read(self.master, 4096)
+        while select.select([self.screen], [], [], 0.2)[0]:
+            more = os.read(self.screen, 4096)
+            if not more:  # a pipe or a file at its end
+                break
+            self.seen += more
+            self.log += more
         rest, self.seen = self.seen, b""
         return rest
 
@@ -186,18 +191,20 @@ class AtTerminal(unittest.TestCase):
 
     def test_every_way_out_of_the_wait(self):
         # Steps at the wait (keys typed, signals sent, or STOP), the exit status,
-        # where the output goes, and the signals that the game's starter ignored.
-        ways = {"Ctrl-C": ([b"\x03"], -signal.SIGINT, EVERYWHERE),
-                "Ctrl-\\": ([b"\x1c"], -signal.SIGQUIT, TERMINAL),
-                "SIGTERM": ([signal.SIGTERM], -signal.SIGTERM, TERMINAL),
-                "SIGHUP": ([signal.SIGHUP], -signal.SIGHUP, TERMINAL),
-                "a paste": ([b"x" * 1000], 0, EVERYWHERE),
-                "two stops": ([STOP, STOP, b"x"], 0, EVERYWHERE),
-                "under nohup": ([signal.SIGHUP, b"x"], 0, TERMINAL, [signal.SIGHUP]),
-                "& in a script": ([b"\x03\x1c", b"x"], 0, TERMINAL,
+        # where the output goes, what the game writes after the question, and
+        # the signals that the game's starter ignored.
+        key, again = PAUSE + b"\n", b"\r" + PAUSE
+        ways = {"Ctrl-C": ([b"\x03"], -signal.SIGINT, EVERYWHERE, PAUSE),
+                "Ctrl-\\": ([b"\x1c"], -signal.SIGQUIT, TERMINAL, PAUSE),
+                "SIGTERM": ([signal.SIGTERM], -signal.SIGTERM, TERMINAL, PAUSE),
+                "SIGHUP": ([signal.SIGHUP], -signal.SIGHUP, TERMINAL, PAUSE),
+                "a paste": ([b"x" * 1000], 0, EVERYWHERE, key),
+                "two stops": ([STOP, STOP, b"x"], 0, EVERYWHERE, PAUSE + again * 2 + b"\n"),
+                "under nohup": ([signal.SIGHUP, b"x"], 0, TERMINAL, key, [signal.SIGHUP]),
+                "& in a script": ([b"\x03\x1c", b"x"], 0, TERMINAL, key,
                                   [signal.SIGINT, signal.SIGQUIT])}
         runs = [(way, output, row) for way, row in ways.items() for output in row[2]]
-        for way, output, (steps, status, _, *ignored) in runs:
+        for way, output, (steps, status, _, after, *ignored) in runs:
             with self.subTest(way=way, output=output):
                 term = self.terminal(ignored=sum(ignored, []), job=STOP in steps, output=output)
                 term.play_to_pause()
@@ -211,6 +218,12 @@ class AtTerminal(unittest.TestCase):
                 self.assertEqual(term.game.wait(timeout=10), status, "the exit status (-N: signal N)")
                 self.assertModes(term, term.modes)
                 self.assertEqual(term.pending(), 0, "typed keys outlived the game")
+                # At the terminal the answer's echo comes first, and lines end in CRLF.
+                if output == "terminal":
+                    after = b"n\r\n" + after.replace(b"\n", b"\r\n")
+                term.rest()
+                line = term.log[term.log.rindex(b"\n", 0, term.log.rindex(QUESTION)) + 1:]
+                self.assertEqual(line, QUESTION + after, "the bytes from the question's line on")
 
     def test_ctrl_z_at_the_pause(self):
         shell = ["bash", "--norc", "--noprofile", "--noediting", "-i"]

@@ -14,5 +14,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# The flags in the environment are the building machine's, for its own
+# compiler and linker (-z relro, say, which the PE linker refuses): this
+# build sets its own.
+foreach(flags CFLAGS CXXFLAGS CPPFLAGS LDFLAGS RCFLAGS)
+  unset(ENV{${flags}})
+endforeach()
+
 # A bare Windows has no C++ or GCC runtime DLLs: link them into the program.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

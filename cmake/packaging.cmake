@@ -38,7 +38,17 @@ rejected and costs nothing. After each game the player may play again.]])
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_RELOCATABLE OFF)
-# Each kind of package gets its documentation and manual in its own form.
+# Each kind of package gets its documentation and manual in its own form,
+# found where the install paths put them under the packages' prefix, /usr.
+foreach(dir BINDIR MANDIR DOCDIR)
+  cmake_path(ABSOLUTE_PATH CMAKE_INSTALL_${dir} BASE_DIRECTORY /usr NORMALIZE
+             OUTPUT_VARIABLE packaged_${dir})
+endforeach()
+if(GUESS_INSTALL_LICENSEDIR)
+  cmake_path(ABSOLUTE_PATH GUESS_INSTALL_LICENSEDIR BASE_DIRECTORY /usr NORMALIZE
+             OUTPUT_VARIABLE packaged_licence)
+  string(APPEND packaged_licence /LICENSE)
+endif()
 configure_file(cmake/stage.cmake.in stage.cmake @ONLY)
 set(CPACK_PRE_BUILD_SCRIPTS "${PROJECT_BINARY_DIR}/stage.cmake")
 # And each package gets the same bytes whatever the builder's umask, user,
@@ -96,6 +106,9 @@ set(release "${PROJECT_VERSION}-${revision}")
 string(STRIP "${CMAKE_MATCH_6}" changes)
 configure_file(cmake/changelog.rpm.in changelog.rpm @ONLY)
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
+# The spec that the source archive carries for rpmbuild -ta.
+file(READ "${PROJECT_BINARY_DIR}/changelog.rpm" spec_changelog)
+configure_file(cmake/guess.spec.in guess.spec @ONLY)
 string(REPLACE "\n  " "\n    " changes "${changes}")
 string(REGEX REPLACE "(^|\n)- " "\\1  * " changes "${changes}")
 configure_file(cmake/changelog.Debian.in changelog.Debian @ONLY)
@@ -117,7 +130,8 @@ set(archive "guess-${PROJECT_VERSION}.tar.gz")
 if(GUESS_CHECKOUT)
   add_custom_target(source-archive
     COMMAND ${CMAKE_COMMAND} -E make_directory dist
-    COMMAND git -c tar.umask=0022 archive --prefix=guess-${PROJECT_VERSION}/ -o dist/${archive} HEAD
+    COMMAND git -c tar.umask=0022 archive --prefix=guess-${PROJECT_VERSION}/
+            --add-file=${PROJECT_BINARY_DIR}/guess.spec -o dist/${archive} HEAD
     COMMAND sh -c "cd dist && sha256sum ${archive} >${archive}.sha256"
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
 else()

@@ -16,22 +16,23 @@ from texts import TWO_INVALID, TWO_INVALID_OUTPUT, arguments, main, run
 
 
 def output(*command, env=None):
-    return subprocess.run(command, env=env, check=True, capture_output=True, text=True).stdout
+    """Runs a tool for its output; a failure shows the tool's own messages."""
+    made = subprocess.run(command, env=env, capture_output=True, text=True)
+    if made.returncode != 0:
+        raise AssertionError(f"{command[0]} failed:\n{made.stdout}{made.stderr}")
+    return made.stdout
 
 
 class DebianPackage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.folder = tempfile.mkdtemp()
+        cls.addClassCleanup(shutil.rmtree, cls.folder)
         # With the time set, cpack packages a tree with changes, as a test may.
         output("cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"),
                "-B", cls.folder, env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
         [cls.name] = [f for f in os.listdir(cls.folder) if f.endswith(".deb")]
         cls.deb = os.path.join(cls.folder, cls.name)
-
-    @classmethod
-    def tearDownClass(cls):
-        shutil.rmtree(cls.folder)
 
     def test_control(self):
         arch = output("dpkg", "--print-architecture").strip()

@@ -35,7 +35,8 @@ def play(text, *args):
 class Windows(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        for step in (["cmake", "--preset", "windows", "-B", os.path.join(WORK, "build")],
+        # Configured afresh each time, so that a failed configuration is not kept.
+        for step in (["cmake", "--preset", "windows", "--fresh", "-B", os.path.join(WORK, "build")],
                      ["cmake", "--build", os.path.join(WORK, "build")]):
             subprocess.run(step, cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
         # The first start of a prefix sets it up, which takes a while.

@@ -7,9 +7,11 @@ linters, hardening, and the same bytes again from a fresh clone and from the
 unpacked source archive without git, whatever reprotest varies between two
 builds; and the source built and installed as a distribution builds it."""
 import filecmp
+import glob
 import json
 import os
 import re
+import shutil
 import subprocess
 import tarfile
 import tempfile
@@ -17,7 +19,7 @@ import unittest
 
 from texts import arguments, main, needs, run
 
-SOURCE, VERSION = arguments()
+SOURCE, VERSION, BUILD = arguments()  # BUILD: the configured build of the checks
 DIST = os.path.join(SOURCE, "dist")
 DEBS = [f"guess_{VERSION}-1_{arch}.deb" for arch in ("amd64", "arm64", "armhf")]
 RPMS = [f"guess-{VERSION}-1.{arch}.rpm" for arch in ("x86_64", "aarch64")]
@@ -34,9 +36,18 @@ MAKERS = ("git", "dpkg-shlibdeps", "file", "rpmbuild", "x86_64-w64-mingw32-g++",
 # Fedora's and openSUSE's are, for manuals compressed with gzip.
 ACCEPTED = {"E: no-signature", "W: no-url-tag", "W: invalid-license", "W: no-manual-page-for-binary"}
 RPMLINT_CONFIG = 'CompressExtension = "gz"\n'
-# A distribution's flags, as Fedora's and Ubuntu's: fortified at level 3.
-DISTRIBUTION = {"CXXFLAGS": "-O2 -U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3 -fstack-protector-strong",
-                "LDFLAGS": "-Wl,-z,relro,-z,now"}
+# A distribution's flags: Fedora's, without its compiler spec files.
+DISTRIBUTION = {"CXXFLAGS": "-O2 -fexceptions -g -grecord-gcc-switches -pipe -Wall "
+                "-Werror=format-security -Wp,-U_FORTIFY_SOURCE,-D_FORTIFY_SOURCE=3 "
+                "-Wp,-D_GLIBCXX_ASSERTIONS -fstack-protector-strong -m64 -mtune=generic "
+                "-fasynchronous-unwind-tables -fstack-clash-protection -fcf-protection",
+                "LDFLAGS": "-Wl,-z,relro -Wl,--as-needed -Wl,-z,now"}
+# What an RPM distribution's rpm does and Debian's does not: the builder
+# named, manuals compressed (Debian's brp-compress needs bash), and the
+# debugging information split off into a package of its own.
+RPM_DISTRIBUTION = {"packager": "The guess developers <guess@example.org>",
+                    "__brp_compress": "bash %{_rpmconfigdir}/brp-compress %{?_prefix}",
+                    "install": "%{?buildsubdir:%{debug_package}}%%install"}
 
 
 def tool(*command, cwd=None, env=None):
@@ -55,6 +66,21 @@ def packager(**variables):
 def clone(folder):
     cloned = tool("git", "clone", "-q", SOURCE, folder)
     assert cloned.returncode == 0, cloned.stderr
+
+
+def rpmlint(*rpms):
+    """rpmlint's findings on the packages, as (finding, its output)."""
+    with tempfile.NamedTemporaryFile("w", suffix=".toml") as config:
+        config.write(RPMLINT_CONFIG)
+        config.flush()
+        lint = tool("rpmlint", "--config", config.name, *rpms)
+    return set(re.findall(r": ([EW]: \S+)", lint.stdout)), lint.stdout + lint.stderr
+
+
+def lintian_tags(deb):
+    """The tags that lintian finds in the package, overridden or not."""
+    lint = tool("lintian", "--no-override", "--pedantic", "--display-info", deb)
+    return set(re.findall(r"^\w: guess: (\S+)", lint.stdout, re.M))
 
 
 def reprotest(folder, names, store):
@@ -94,12 +120,8 @@ class Release(unittest.TestCase):
 
     @needs("rpmlint", "rpm")
     def test_rpmlint(self):
-        with tempfile.NamedTemporaryFile("w", suffix=".toml") as config:
-            config.write(RPMLINT_CONFIG)
-            config.flush()
-            lint = tool("rpmlint", "--config", config.name, *map(self.path, RPMS))
-        found = set(re.findall(r": ([EW]: \S+)", lint.stdout))
-        self.assertLessEqual(found, ACCEPTED, lint.stdout + lint.stderr)
+        found, output = rpmlint(*map(self.path, RPMS))
+        self.assertLessEqual(found, ACCEPTED, output)
         for rpm in map(self.path, RPMS):
             prefixes = tool("rpm", "-qp", "--queryformat", "%{PREFIXES}", rpm)
             self.assertEqual(prefixes.stdout, "(none)", f"{rpm} is relocatable")
@@ -129,28 +151,75 @@ class Release(unittest.TestCase):
 
     @needs("hardening-check")
     def test_distribution_build(self):
-        # Warnings as errors, and no build type or openSUSE's: the build must
-        # add nothing to the distribution's flags, and install where a
-        # distribution expects.
-        for build_type in ("", "RelWithDebInfo"):
+        # Fedora's flags exported, with warnings as errors, and no build type
+        # or openSUSE's: the build must add nothing to the flags, and install
+        # where it is told. The second also runs every test with the flags
+        # still exported, the Windows build's too, and that where an earlier
+        # run left the Windows build a failed configuration, as 1.1.0 did.
+        for build_type, bindir, testing in (("", "bin", "OFF"), ("RelWithDebInfo", "games", "ON")):
             with self.subTest(build_type=build_type), tempfile.TemporaryDirectory() as work:
                 build, staging = os.path.join(work, "build"), os.path.join(work, "staging")
-                env = packager(DESTDIR=staging, **DISTRIBUTION)
+                env = packager(**DISTRIBUTION)
                 env["CXXFLAGS"] += " -Werror"
                 for step in (["-S", SOURCE, "-B", build, "-DCMAKE_BUILD_TYPE=" + build_type,
-                              "-DBUILD_TESTING=OFF", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"],
+                              "-DBUILD_TESTING=" + testing, "-DCMAKE_INSTALL_BINDIR=" + bindir,
+                              "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"],
                              ["--build", build], ["--install", build, "--prefix", "/usr", "--strip"]):
-                    made = tool("cmake", *step, env=env)
+                    made = tool("cmake", *step, env=dict(env, DESTDIR=staging))
                     self.assertEqual(made.returncode, 0, made.stdout + made.stderr)
                 with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as file:
                     flags = " ".join(command["command"] for command in json.load(file))
                 self.assertNotRegex(flags, r"_FORTIFY_SOURCE=2|-O3", "the build added flags")
-                for path in ("bin/guess", "share/doc/guess/LICENSE", "share/man/man6/guess.6"):
+                for path in (f"{bindir}/guess", "share/doc/guess/LICENSE", "share/man/man6/guess.6"):
                     self.assertTrue(os.path.exists(os.path.join(staging, "usr", path)),
                                     f"the staged install has no /usr/{path}")
                 check = tool("hardening-check", "--nofortify", "--nocfprotection",
-                             os.path.join(staging, "usr/bin/guess"))
+                             os.path.join(staging, "usr", bindir, "guess"))
                 self.assertEqual(check.returncode, 0, check.stdout)
+                if testing == "ON":
+                    tool("cmake", "--preset", "windows", "-B", os.path.join(build, "tests/windows/build"),
+                         "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro", cwd=SOURCE)
+                    tested = tool("ctest", "--test-dir", build, "--output-on-failure", env=env)
+                    self.assertEqual(tested.returncode, 0, tested.stdout[-20000:] + tested.stderr)
+
+    @needs("dpkg-buildpackage", "dh", "lintian")
+    def test_debian_build(self):
+        # A packager's debian/: tests/debian, with the changelog and copyright
+        # that the packaging makes. Built from the unpacked source archive,
+        # every test passing in dh_auto_test, it has nothing for lintian that
+        # the release's own package has not.
+        with tarfile.open(self.path(ARCHIVE)) as archive, tempfile.TemporaryDirectory() as work:
+            archive.extractall(work)
+            debian = os.path.join(work, f"guess-{VERSION}", "debian")
+            shutil.copytree(os.path.join(SOURCE, "tests", "debian"), debian)
+            shutil.copy(os.path.join(BUILD, "changelog.Debian"), os.path.join(debian, "changelog"))
+            shutil.copy(os.path.join(BUILD, "copyright"), debian)
+            built = tool("dpkg-buildpackage", "-us", "-uc", "-b", cwd=os.path.dirname(debian),
+                         env=packager())
+            self.assertEqual(built.returncode, 0, built.stdout[-20000:] + built.stderr)
+            deb = os.path.join(work, DEBS[0])
+            self.assertRegex(tool("dpkg-deb", "-c", deb).stdout, r"(?m) \./usr/games/guess$",
+                             "the package has no /usr/games/guess")
+            self.assertLessEqual(lintian_tags(deb), lintian_tags(self.path(DEBS[0])),
+                                 "lintian finds more in the package that dh made")
+
+    @needs("rpmbuild", "rpmlint")
+    def test_rpm_build(self):
+        # rpmbuild -ta on the source archive, with the spec it carries: the
+        # game built, tested in %check and packaged as RPM distributions do.
+        with tempfile.TemporaryDirectory() as top:
+            defines = [f"--define={name} {value}" for name, value in
+                       dict(RPM_DISTRIBUTION, _topdir=top).items()]
+            built = tool("rpmbuild", "-ta", "--nodeps", *defines, self.path(ARCHIVE), env=packager())
+            self.assertEqual(built.returncode, 0, built.stdout[-20000:] + built.stderr)
+            self.assertRegex(built.stdout, r"100% tests passed, 0 tests failed out of \d+",
+                             "%check ran no tests")
+            [rpm] = glob.glob(os.path.join(top, "RPMS", "*", f"guess-{VERSION}-1.*.rpm"))
+            files = tool("rpm", "-qlp", rpm).stdout
+            for path in ("/usr/bin/guess", "/usr/share/licenses/guess/LICENSE"):
+                self.assertIn(path + "\n", files, f"the RPM has no {path}")
+            found, output = rpmlint(rpm)
+            self.assertLessEqual(found, ACCEPTED, output)
 
     @needs("reprotest", "diffoscope", *MAKERS)
     def test_reproducible(self):

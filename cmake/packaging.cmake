@@ -61,6 +61,21 @@ if(WIN32)
   set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64")
   # The linker has stripped the program, with the commit's time stamped.
   set(CPACK_STRIP_FILES OFF)
+  # And the installer, made by wixl (msitools) from the same files; the
+  # upgrade code names the game in every version.
+  set(GUESS_UPGRADE_CODE ea8014d9-aa24-4a94-8126-4d71f2855a31)
+  find_program(WIXL wixl)
+  find_program(MSIINFO msiinfo)
+  find_program(MSIBUILD msibuild)
+  configure_file(cmake/guess.wxs.in guess.wxs @ONLY)
+  configure_file(cmake/installer.cmake.in installer.cmake @ONLY)
+  if(WIXL AND MSIINFO AND MSIBUILD)
+    add_custom_target(installer COMMAND ${CMAKE_COMMAND} -P installer.cmake VERBATIM)
+    add_dependencies(installer guess notices)
+  else()
+    add_custom_target(installer COMMAND ${CMAKE_COMMAND} -E false
+                      COMMENT "The installer needs wixl and msitools, which are not installed")
+  endif()
 else()
   set(CPACK_GENERATOR DEB RPM)
 endif()
@@ -81,8 +96,14 @@ set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_GROUP "Amusements/Games")
 set(CPACK_RPM_PACKAGE_SUMMARY "Number-guessing game for the console")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+# The folders that the system's own packages own.
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/licenses /usr/share/man
-    /usr/share/man/man6)
+    /usr/share/man/man6 /usr/share/applications /usr/share/metainfo /usr/share/icons
+    /usr/share/icons/hicolor)
+foreach(folder IN LISTS icon_folders)
+  list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/icons/hicolor/${folder}
+       /usr/share/icons/hicolor/${folder}/apps)
+endforeach()
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${CPACK_PACKAGE_CONTACT}
 %define _buildhost reproducible
 %define use_source_date_epoch_as_buildtime 1

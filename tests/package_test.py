@@ -2,17 +2,22 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-"""The Debian package: built with CPack, listed, unpacked and played."""
+"""The Debian package: built with CPack, listed, unpacked, played, and
+started from its desktop entry."""
+import glob
 import os
 import re
 import shutil
 import subprocess
 import tempfile
+import termios
+import time
 import unittest
 
-from texts import TWO_INVALID, TWO_INVALID_OUTPUT, arguments, main, run
+from texts import TWO_INVALID, TWO_INVALID_OUTPUT, arguments, draws, end_session, main, needs, run
 
 [BUILD] = arguments()  # the build folder
+ID = "org.example.guess"
 
 
 def output(*command, env=None):
@@ -21,6 +26,28 @@ def output(*command, env=None):
     if made.returncode != 0:
         raise AssertionError(f"{command[0]} failed:\n{made.stdout}{made.stderr}")
     return made.stdout
+
+
+def until(found, what, seconds=30):
+    """Waits for found() to give something, and returns it."""
+    deadline = time.monotonic() + seconds
+    while not (result := found()):
+        if time.monotonic() > deadline:
+            raise AssertionError(f"no {what} after {seconds} s")
+        time.sleep(0.05)
+    return result
+
+
+def game_in(root):
+    """The game that runs from under root, if any (the terminal starts it in a
+    session of its own)."""
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if os.readlink(f"/proc/{pid}/exe").startswith(root):
+                return pid
+        except OSError:
+            pass  # gone meanwhile
+    return None
 
 
 class DebianPackage(unittest.TestCase):
@@ -33,6 +60,8 @@ class DebianPackage(unittest.TestCase):
                "-B", cls.folder, env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
         [cls.name] = [f for f in os.listdir(cls.folder) if f.endswith(".deb")]
         cls.deb = os.path.join(cls.folder, cls.name)
+        cls.root = os.path.join(cls.folder, "root")
+        output("dpkg", "-x", cls.deb, cls.root)
 
     def test_control(self):
         arch = output("dpkg", "--print-architecture").strip()
@@ -46,15 +75,71 @@ class DebianPackage(unittest.TestCase):
     def test_contents(self):
         listing = output("dpkg-deb", "-c", self.deb)
         for path in ("./usr/games/guess", "./usr/share/man/man6/guess.6.gz",
-                     "./usr/share/doc/guess/README.md", "./usr/share/doc/guess/NEWS.md"):
+                     "./usr/share/doc/guess/README.md", "./usr/share/doc/guess/NEWS.md",
+                     f"./usr/share/applications/{ID}.desktop",
+                     f"./usr/share/metainfo/{ID}.metainfo.xml",
+                     f"./usr/share/icons/hicolor/scalable/apps/{ID}.svg",
+                     f"./usr/share/icons/hicolor/16x16/apps/{ID}.png",
+                     f"./usr/share/icons/hicolor/256x256/apps/{ID}.png"):
             self.assertRegex(listing, rf"(?m) {re.escape(path)}$", f"the package has no {path}")
 
     def test_unpacked_game_plays(self):
-        root = os.path.join(self.folder, "root")
-        output("dpkg", "-x", self.deb, root)
-        game = run([os.path.join(root, "usr/games/guess")], TWO_INVALID.encode())
+        game = run([os.path.join(self.root, "usr/games/guess")], TWO_INVALID.encode())
         self.assertEqual(game.returncode, 0, "the packaged game's exit status")
         self.assertEqual(game.stdout.decode(), TWO_INVALID_OUTPUT, "the packaged game's output")
+
+    @needs("desktop-file-validate", "appstreamcli")
+    def test_desktop_entry_and_metainfo_valid(self):
+        share = os.path.join(self.root, "usr/share")
+        entry = subprocess.run(["desktop-file-validate", f"{share}/applications/{ID}.desktop"],
+                               capture_output=True, text=True)
+        self.assertEqual((entry.returncode, entry.stdout + entry.stderr), (0, ""),
+                         "desktop-file-validate finds fault with the desktop entry")
+        meta = subprocess.run(["appstreamcli", "validate", "--no-net",
+                               f"{share}/metainfo/{ID}.metainfo.xml"], capture_output=True, text=True)
+        self.assertEqual((meta.returncode, re.findall(r"(?m)^[EW]: .*", meta.stdout)), (0, []),
+                         f"appstreamcli finds fault with the metainfo:\n{meta.stdout}")
+
+    @needs("Xvfb", "xterm", "xdotool", "gio", "faketime")
+    def test_desktop_entry_opens_the_game_in_a_terminal(self):
+        # The desktop's own launcher starts the packaged entry on a screen of
+        # Xvfb; a game is typed into the terminal window that it opens, and
+        # the window stays at the closing wait until one key. The game's clock
+        # stands still, so that the three numbers typed are wrong ones.
+        second = 1767225600
+        wrong = sorted(set(range(1, 21)) - draws(second, second))[:3]
+        [faketime] = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+        env = dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}",
+                   LD_PRELOAD=faketime, FAKETIME=time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(second)),
+                   FAKETIME_ONLY_CMDS="guess", TZ="UTC")
+        reader, writer = os.pipe()
+        screen = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-nolisten", "tcp"],
+                                  pass_fds=[writer], start_new_session=True, stderr=subprocess.DEVNULL)
+        self.addCleanup(screen.wait)
+        self.addCleanup(end_session, screen.pid)
+        os.close(writer)
+        with os.fdopen(reader) as display:
+            env["DISPLAY"] = ":" + display.readline().strip()
+        entry = os.path.join(self.root, f"usr/share/applications/{ID}.desktop")
+        launcher = subprocess.Popen(["gio", "launch", entry], env=env, start_new_session=True,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(launcher.wait)
+        self.addCleanup(end_session, launcher.pid)
+        windows = lambda: subprocess.run(["xdotool", "search", "--class", "xterm"], env=env,
+                                         capture_output=True, text=True).stdout.split()
+        xdotool = lambda *args: output("xdotool", *args, env=env)
+
+        [window] = until(windows, "terminal window")
+        game = until(lambda: game_in(self.root), "game in the window")
+        self.addCleanup(end_session, int(game))
+        terminal = os.open(os.readlink(f"/proc/{game}/fd/0"), os.O_RDONLY | os.O_NOCTTY)
+        self.addCleanup(os.close, terminal)
+        xdotool("windowfocus", "--sync", window)
+        xdotool("type", "--delay", "20", "".join(f"{n}\n" for n in wrong) + "n\n")
+        until(lambda: not termios.tcgetattr(terminal)[3] & termios.ICANON, "closing wait")
+        self.assertEqual(windows(), [window], "the window did not stay at the closing wait")
+        xdotool("key", "x")
+        until(lambda: not windows(), "window closed after the key", seconds=10)
 
 
 if __name__ == "__main__":

@@ -3,8 +3,6 @@
 # SPDX-License-Identifier: MIT
 
 """The built game as a process: what it writes, its exit status, its stderr."""
-import ctypes
-import ctypes.util
 import os
 import re
 import shlex
@@ -12,24 +10,12 @@ import tempfile
 import time
 import unittest
 
-from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, arguments, main, run
+from texts import (BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, arguments, draws,
+                   main, run)
 
 # The game's command, after --: the program, after the emulator that runs it, if any.
 GUESS = arguments() or ["guess"]
 SHELL_GUESS = shlex.join(GUESS)
-LIBC = ctypes.CDLL(ctypes.util.find_library("c"))
-LIBC.srand.argtypes = [ctypes.c_uint]
-
-
-def draws(first, last):
-    """The numbers a game draws when it starts in the seconds first to last."""
-    numbers = set()
-    for second in range(first, last + 1):
-        LIBC.srand(second)
-        numbers.add(LIBC.rand() % 20 + 1)
-    return numbers
-
-
 def wait_for_second(good):
     """Waits for a second that good accepts and returns it."""
     for _ in range(60):

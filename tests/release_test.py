@@ -23,13 +23,18 @@ SOURCE, VERSION, BUILD = arguments()  # BUILD: the configured build of the check
 DIST = os.path.join(SOURCE, "dist")
 DEBS = [f"guess_{VERSION}-1_{arch}.deb" for arch in ("amd64", "arm64", "armhf")]
 RPMS = [f"guess-{VERSION}-1.{arch}.rpm" for arch in ("x86_64", "aarch64")]
-BINARIES = DEBS + RPMS + [f"guess-{VERSION}-windows-x86_64.zip"]
+BINARIES = DEBS + RPMS + [f"guess-{VERSION}-windows-x86_64.{kind}" for kind in ("zip", "msi")]
+# What puts the game in the desktop's menus and software centres.
+DESKTOP = [f"/usr/share/{path}" for path in (
+    "applications/org.example.guess.desktop", "metainfo/org.example.guess.metainfo.xml",
+    "icons/hicolor/scalable/apps/org.example.guess.svg", "icons/hicolor/48x48/apps/org.example.guess.png")]
 ARCHIVE = f"guess-{VERSION}.tar.gz"
 RELEASE = " && ".join(f"cmake --workflow --preset {preset}" for preset in
                       ("release", "release-windows", "release-arm64", "release-armhf"))
 # What making the release uses besides CMake and the compiler.
 MAKERS = ("git", "dpkg-shlibdeps", "file", "rpmbuild", "x86_64-w64-mingw32-g++", "zip",
-          "aarch64-linux-gnu-g++", "arm-linux-gnueabihf-g++")
+          "rsvg-convert", "icotool", "wixl", "msibuild", "aarch64-linux-gnu-g++",
+          "arm-linux-gnueabihf-g++")
 # rpmlint's findings that every package of the game gets: no signing key and
 # no web site, and two of Debian's rpmlint (its list of valid licences is
 # empty, and it takes a manual's section for its name). It is configured as
@@ -126,10 +131,12 @@ class Release(unittest.TestCase):
             prefixes = tool("rpm", "-qp", "--queryformat", "%{PREFIXES}", rpm)
             self.assertEqual(prefixes.stdout, "(none)", f"{rpm} is relocatable")
             files = tool("rpm", "-qlp", rpm).stdout
-            self.assertIn("/usr/bin/guess\n", files, f"{rpm} has no /usr/bin/guess")
+            for path in ["/usr/bin/guess"] + DESKTOP:
+                self.assertIn(path + "\n", files, f"{rpm} has no {path}")
 
     @needs("dpkg-deb", "hardening-check")
     def test_hardening(self):
+        # The packaged program, and beside it what the desktop needs.
         for deb in DEBS:
             with self.subTest(deb=deb), tempfile.TemporaryDirectory() as root:
                 unpacked = tool("dpkg-deb", "-x", self.path(deb), root)
@@ -137,6 +144,8 @@ class Release(unittest.TestCase):
                 check = tool("hardening-check", "--nofortify", "--nocfprotection",
                              os.path.join(root, "usr/games/guess"))
                 self.assertEqual(check.returncode, 0, check.stdout)
+                for path in DESKTOP:
+                    self.assertTrue(os.path.exists(root + path), f"{deb} has no {path}")
 
     @needs("git")
     def test_changes_refused(self):

@@ -3,41 +3,59 @@
 # SPDX-License-Identifier: MIT
 
 """The Windows console build: cross-compiled with the windows preset, run under wine."""
+import glob
 import os
 import re
-import shutil
 import subprocess
 import time
 import unittest
 import zipfile
 
 from texts import (BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, WIN,
-                   arguments, main, run)
+                   arguments, main, needs, run)
 
 SOURCE, WORK, VERSION = arguments()
-GAME = os.path.join(WORK, "build", "guess.exe")
-TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "zip", "wine", "wineboot")
-WINE = dict(os.environ, WINEDEBUG="-all", WINEPREFIX=os.path.join(WORK, "wineprefix"))
+BUILD = os.path.join(WORK, "build")
+GAME = os.path.join(BUILD, "guess.exe")
+TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "rsvg-convert", "icotool",
+         "wrestool", "zip", "wine", "wineboot")
+# Wine's menu builder would put the installer's shortcut in the desktop's menus.
+WINE = dict(os.environ, WINEDEBUG="-all", WINEPREFIX=os.path.join(WORK, "wineprefix"),
+            WINEDLLOVERRIDES="winemenubuilder.exe=d")
+DRIVE = os.path.join(WINE["WINEPREFIX"], "drive_c")
+UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
 
 
-def play(text, *args):
+def play(text, *args, game=GAME):
     """Runs guess.exe with standard input from a file (the console's pause
     would wait on an open pipe); returns its status and output with LF line ends."""
     path = os.path.join(WORK, "input.txt")
     with open(path, "w", encoding="ascii") as file:
         file.write(text)
     with open(path, "rb") as stdin:
-        game = run(["wine", GAME, *args], stdin=stdin, env=WINE, seconds=120)
-    return game.returncode, game.stdout.decode().replace("\r\n", "\n")
+        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=120)
+    return played.returncode, played.stdout.decode().replace("\r\n", "\n")
+
+
+def installed():
+    """The versions of guess that Settings > Apps lists, the files in its
+    folder, and its Start-menu shortcuts."""
+    query = run(["wine", "reg", "query", UNINSTALL, "/s"], env=WINE, seconds=120)
+    entries = query.stdout.decode("utf-8", "replace").split("HKEY_")
+    versions = [re.search(r"DisplayVersion\s+REG_SZ\s+(\S+)", entry).group(1) for entry in entries
+                if re.search(r"DisplayName\s+REG_SZ\s+guess\s", entry)]
+    folder = os.path.join(DRIVE, "Program Files", "guess")
+    files = sorted(os.listdir(folder)) if os.path.exists(folder) else []
+    shortcuts = glob.glob(os.path.join(DRIVE, "**", "Start Menu", "**", "guess.lnk"), recursive=True)
+    return versions, files, shortcuts
 
 
 class Windows(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         # Configured afresh each time, so that a failed configuration is not kept.
-        for step in (["cmake", "--preset", "windows", "--fresh", "-B", os.path.join(WORK, "build")],
-                     ["cmake", "--build", os.path.join(WORK, "build")]):
+        for step in (["cmake", "--preset", "windows", "--fresh", "-B", BUILD], ["cmake", "--build", BUILD]):
             subprocess.run(step, cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
         # The first start of a prefix sets it up, which takes a while.
         subprocess.run(["wineboot", "-i"], env=WINE, capture_output=True, timeout=300, check=True)
@@ -53,27 +71,61 @@ class Windows(unittest.TestCase):
             self.assertIn(flag, dump, f"guess.exe is not marked {flag}")
 
     def test_zip_package(self):
-        build = os.path.join(WORK, "build")
-        subprocess.run(["cpack", "-G", "ZIP"], cwd=build, check=True, stdout=subprocess.DEVNULL,
+        subprocess.run(["cpack", "-G", "ZIP"], cwd=BUILD, check=True, stdout=subprocess.DEVNULL,
                        env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
-        with zipfile.ZipFile(os.path.join(build, f"guess-{VERSION}-windows-x86_64.zip")) as package:
+        with zipfile.ZipFile(os.path.join(BUILD, f"guess-{VERSION}-windows-x86_64.zip")) as package:
             files = {os.path.basename(f): package.read(f) for f in package.namelist()}
-        self.assertEqual({"guess.exe", "README.txt", "LICENSE.txt"}, set(files), "the ZIP's files")
-        for text in ("README.txt", "LICENSE.txt"):  # Notepad before 2018 needs CRLF
+        self.assertEqual({"guess.exe", "README.txt", "LICENSE.txt", "NOTICES.txt"}, set(files),
+                         "the ZIP's files")
+        for text in ("README.txt", "LICENSE.txt", "NOTICES.txt"):  # Notepad before 2018 needs CRLF
             self.assertEqual(files[text].count(b"\n"), files[text].count(b"\r\n"),
                              f"{text} has lines that do not end in CRLF")
         self.assertNotRegex(files["README.txt"], rb"(?m)^#|`|Ctrl-D|/usr/games|man 6|printf",
                             "README.txt has Markdown or what is for Linux")
+        # The notices of the MinGW-w64 runtime and its gdtoa code, which the link takes.
+        for terms in (b"GCC Runtime Library Exception", b"License: ZPL-2.1", b"License: Lucent",
+                      b"License: David-Gay"):
+            self.assertTrue(terms in files["NOTICES.txt"], f"NOTICES.txt lacks {terms.decode()}")
 
-    @unittest.skipUnless(shutil.which("wrestool"), "wrestool is not installed")
-    def test_manifest_and_version_of_the_release(self):
+    def test_resources_of_the_release(self):
         wrestool = lambda *args: subprocess.run(["wrestool", *args, GAME], capture_output=True,
                                                 check=True).stdout
         self.assertIn(b"--type=24 ", wrestool("-l"), "guess.exe has no manifest")
+        icon = os.path.join(WORK, "icon.ico")
+        wrestool("-x", "--type=14", "-o", icon)
+        sizes = re.findall(r"--width=(\d+)", subprocess.run(["icotool", "-l", icon], text=True,
+                                                            capture_output=True).stdout)
+        self.assertEqual(sizes, ["16", "24", "32", "48", "256"], "the sizes of the icon in guess.exe")
         version = wrestool("-x", "--raw", "--type=16").decode("utf-16-le", "replace")
         for field in ("FileVersion", "ProductVersion"):
             self.assertRegex(version, f"{field}\0+{re.escape(VERSION)}\0",
                              f"the version resource's {field} is not {VERSION}")
+
+    @needs("wixl", "msiinfo", "msibuild")
+    def test_installer(self):
+        # The installer of this version, and one of an older version to upgrade.
+        msi = {version: os.path.join(WORK, f"guess-{version}.msi") for version in ("1.0.0", VERSION)}
+        for version, path in msi.items():
+            subprocess.run(["cmake", f"-DVERSION={version}", f"-DOUTPUT={path}", "-P", "installer.cmake"],
+                           cwd=BUILD, check=True, stdout=subprocess.DEVNULL)
+        msiexec = lambda *args: run(["wine", "msiexec", *args, "/qn"], env=WINE, seconds=300).returncode
+        for path in msi.values():  # what a failed run left
+            msiexec("/x", path)
+        for path in msi.values():
+            self.assertEqual(msiexec("/i", path), 0, f"msiexec /i {os.path.basename(path)} failed")
+        versions, files, shortcuts = installed()
+        self.assertEqual(versions, [VERSION], "Settings > Apps lists other versions of guess")
+        self.assertEqual(files, ["LICENSE.txt", "NOTICES.txt", "README.txt", "guess.exe"],
+                         "the files in Program Files\\guess")
+        self.assertEqual(len(shortcuts), 1, "not one Start-menu shortcut")
+        with open(shortcuts[0], "rb") as shortcut:
+            self.assertIn(b"C:\\Program Files\\guess\\guess.exe", shortcut.read(),
+                          "the shortcut does not start the installed guess.exe")
+        self.assertEqual(play(TWO_INVALID, game=os.path.join(DRIVE, "Program Files", "guess", "guess.exe")),
+                         (0, TWO_INVALID_OUTPUT), "the installed game's status and output")
+        self.assertNotEqual(msiexec("/i", msi["1.0.0"]), 0, "an older version replaced this one")
+        self.assertEqual(msiexec("/x", msi[VERSION]), 0, "msiexec /x failed")
+        self.assertEqual(installed(), ([], [], []), "the uninstall left an entry, files or a shortcut")
 
     def test_ends_at_end_of_input_without_pause(self):
         self.assertEqual(play(TWO_INVALID, "--ignored"), (0, TWO_INVALID_OUTPUT),

@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: MIT
 
 """The Windows console build: cross-compiled with the windows preset, run under wine."""
-import glob
 import os
 import re
+import shutil
 import subprocess
+import tempfile
 import time
 import unittest
 import zipfile
@@ -39,16 +40,15 @@ def play(text, *args, game=GAME):
 
 
 def installed():
-    """The versions of guess that Settings > Apps lists, the files in its
-    folder, and its Start-menu shortcuts."""
+    """The versions of guess that Settings > Apps lists, and every file and
+    folder on drive C whose path names guess, from the drive's root."""
     query = run(["wine", "reg", "query", UNINSTALL, "/s"], env=WINE, seconds=120)
     entries = query.stdout.decode("utf-8", "replace").split("HKEY_")
     versions = [re.search(r"DisplayVersion\s+REG_SZ\s+(\S+)", entry).group(1) for entry in entries
                 if re.search(r"DisplayName\s+REG_SZ\s+guess\s", entry)]
-    folder = os.path.join(DRIVE, "Program Files", "guess")
-    files = sorted(os.listdir(folder)) if os.path.exists(folder) else []
-    shortcuts = glob.glob(os.path.join(DRIVE, "**", "Start Menu", "**", "guess.lnk"), recursive=True)
-    return versions, files, shortcuts
+    paths = [os.path.relpath(os.path.join(folder, name), DRIVE)
+             for folder, folders, files in os.walk(DRIVE) for name in folders + files]
+    return versions, sorted(path for path in paths if "guess" in path.lower())
 
 
 class Windows(unittest.TestCase):
@@ -91,10 +91,11 @@ class Windows(unittest.TestCase):
         wrestool = lambda *args: subprocess.run(["wrestool", *args, GAME], capture_output=True,
                                                 check=True).stdout
         self.assertIn(b"--type=24 ", wrestool("-l"), "guess.exe has no manifest")
-        icon = os.path.join(WORK, "icon.ico")
-        wrestool("-x", "--type=14", "-o", icon)
-        sizes = re.findall(r"--width=(\d+)", subprocess.run(["icotool", "-l", icon], text=True,
-                                                            capture_output=True).stdout)
+        with tempfile.NamedTemporaryFile(suffix=".ico") as icon:
+            icon.write(wrestool("-x", "--type=14"))  # the first icon group
+            icon.flush()
+            sizes = re.findall(r"--width=(\d+)", subprocess.run(["icotool", "-l", icon.name],
+                                                                text=True, capture_output=True).stdout)
         self.assertEqual(sizes, ["16", "24", "32", "48", "256"], "the sizes of the icon in guess.exe")
         version = wrestool("-x", "--raw", "--type=16").decode("utf-16-le", "replace")
         for field in ("FileVersion", "ProductVersion"):
@@ -111,21 +112,27 @@ class Windows(unittest.TestCase):
         msiexec = lambda *args: run(["wine", "msiexec", *args, "/qn"], env=WINE, seconds=300).returncode
         for path in msi.values():  # what a failed run left
             msiexec("/x", path)
+        shutil.rmtree(os.path.join(DRIVE, "Program Files", "guess"), ignore_errors=True)
         for path in msi.values():
             self.assertEqual(msiexec("/i", path), 0, f"msiexec /i {os.path.basename(path)} failed")
-        versions, files, shortcuts = installed()
+        versions, paths = installed()
         self.assertEqual(versions, [VERSION], "Settings > Apps lists other versions of guess")
-        self.assertEqual(files, ["LICENSE.txt", "NOTICES.txt", "README.txt", "guess.exe"],
+        folder = os.path.join("Program Files", "guess")
+        # Windows Installer keeps the icon for Settings > Apps in a folder of its own.
+        outside = [path for path in paths if not path.startswith((folder, "windows/Installer/"))]
+        self.assertEqual([re.sub(".*/Start Menu/Programs/", "", path) for path in outside], ["guess.lnk"],
+                         f"not one Start-menu shortcut and nothing else outside the game's folder: {outside}")
+        self.assertEqual([os.path.relpath(path, folder) for path in paths if path.startswith(folder)],
+                         [".", "LICENSE.txt", "NOTICES.txt", "README.txt", "guess.exe"],
                          "the files in Program Files\\guess")
-        self.assertEqual(len(shortcuts), 1, "not one Start-menu shortcut")
-        with open(shortcuts[0], "rb") as shortcut:
-            self.assertIn(b"C:\\Program Files\\guess\\guess.exe", shortcut.read(),
-                          "the shortcut does not start the installed guess.exe")
+        with open(os.path.join(DRIVE, outside[0]), "rb") as link:
+            self.assertTrue(b"C:\\Program Files\\guess\\guess.exe" in link.read(),
+                            "the shortcut does not start the installed guess.exe")
         self.assertEqual(play(TWO_INVALID, game=os.path.join(DRIVE, "Program Files", "guess", "guess.exe")),
                          (0, TWO_INVALID_OUTPUT), "the installed game's status and output")
         self.assertNotEqual(msiexec("/i", msi["1.0.0"]), 0, "an older version replaced this one")
         self.assertEqual(msiexec("/x", msi[VERSION]), 0, "msiexec /x failed")
-        self.assertEqual(installed(), ([], [], []), "the uninstall left an entry, files or a shortcut")
+        self.assertEqual(installed(), ([], []), "the uninstall left an entry, files or a shortcut")
 
     def test_ends_at_end_of_input_without_pause(self):
         self.assertEqual(play(TWO_INVALID, "--ignored"), (0, TWO_INVALID_OUTPUT),

@@ -10,7 +10,7 @@ file(READ README.md readme)
 string(REGEX REPLACE "^<!--[^>]*-->\n+" "" readme "${readme}")
 string(REGEX REPLACE "\n## Installing\n.*(\n## Licence\n)" "\\1" readme "${readme}")
 if(WIN32)
-  string(REGEX REPLACE "\n### At a Linux terminal\n.*(\n### In a Windows console\n)" "\\1"
+  string(REGEX REPLACE "\n### On a Linux desktop\n.*(\n### In a Windows console\n)" "\\1"
          readme "${readme}")
   string(REPLACE "`LICENSE`" "`LICENSE.txt`" readme "${readme}")
   string(REGEX REPLACE "```[a-z]*\n|`" "" readme "${readme}")

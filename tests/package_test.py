@@ -111,7 +111,9 @@ class DebianPackage(unittest.TestCase):
         [faketime] = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
         env = dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}",
                    LD_PRELOAD=faketime, FAKETIME=time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(second)),
-                   FAKETIME_ONLY_CMDS="guess", TZ="UTC")
+                   FAKETIME_ONLY_CMDS="guess", TZ="UTC",
+                   # A sanitized build must let libfaketime load before its runtime.
+                   ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
         reader, writer = os.pipe()
         screen = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-nolisten", "tcp"],
                                   pass_fds=[writer], start_new_session=True, stderr=subprocess.DEVNULL)

@@ -4,6 +4,7 @@
 
 """The Debian package: built with CPack, listed, unpacked, played, and
 started from its desktop entry."""
+import contextlib
 import glob
 import os
 import re
@@ -42,11 +43,9 @@ def game_in(root):
     """The game that runs from under root, if any (the terminal starts it in a
     session of its own)."""
     for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
+        with contextlib.suppress(OSError):  # gone meanwhile
             if os.readlink(f"/proc/{pid}/exe").startswith(root):
                 return pid
-        except OSError:
-            pass  # gone meanwhile
     return None
 
 

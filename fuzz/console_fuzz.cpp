@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -61,13 +60,15 @@ private:
     std::size_t next = 0;
 };
 
-// Plays a session; returns what was written, and "<pause>" for the pause.
-std::string play(std::istream &in, std::ostream &out, const std::function<std::string()> &written)
+// Plays a session into the buffer; returns what was written, and "<pause>"
+// for the pause.
+std::string play(std::istream &in, std::stringbuf &written)
 {
+    std::ostream out(&written);
     bool paused = false;
     playGame(
         in, out, [] { return now; }, [&paused] { paused = true; });
-    return written() + (paused ? "<pause>" : "");
+    return written.str() + (paused ? "<pause>" : "");
 }
 
 } // namespace
@@ -89,13 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::istream console(reader.get());
     Feeder feeder(ends[1], pieces);
     auto *const screen = std::cout.rdbuf(&feeder);
-    const std::string got = play(console, std::cout, [&feeder] { return feeder.str(); });
+    const std::string got = play(console, feeder);
     std::cout.rdbuf(screen);
     close(ends[0]);
 
     std::istringstream in(whole);
-    std::ostringstream out;
-    const std::string want = play(in, out, [&out] { return out.str(); });
+    std::stringbuf text;
+    const std::string want = play(in, text);
     if (got != want) {
         const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
         std::fprintf(stderr,

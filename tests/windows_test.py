@@ -24,6 +24,7 @@ TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "rsvg-convert",
 WINE = dict(os.environ, WINEDEBUG="-all", WINEPREFIX=os.path.join(WORK, "wineprefix"),
             WINEDLLOVERRIDES="winemenubuilder.exe=d")
 DRIVE = os.path.join(WINE["WINEPREFIX"], "drive_c")
+FOLDER = os.path.join("Program Files", "guess")  # where the installer puts the game
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
 
@@ -112,23 +113,22 @@ class Windows(unittest.TestCase):
         msiexec = lambda *args: run(["wine", "msiexec", *args, "/qn"], env=WINE, seconds=300).returncode
         for path in msi.values():  # what a failed run left
             msiexec("/x", path)
-        shutil.rmtree(os.path.join(DRIVE, "Program Files", "guess"), ignore_errors=True)
+        shutil.rmtree(os.path.join(DRIVE, FOLDER), ignore_errors=True)
         for path in msi.values():
             self.assertEqual(msiexec("/i", path), 0, f"msiexec /i {os.path.basename(path)} failed")
         versions, paths = installed()
         self.assertEqual(versions, [VERSION], "Settings > Apps lists other versions of guess")
-        folder = os.path.join("Program Files", "guess")
         # Windows Installer keeps the icon for Settings > Apps in a folder of its own.
-        outside = [path for path in paths if not path.startswith((folder, "windows/Installer/"))]
+        outside = [path for path in paths if not path.startswith((FOLDER, "windows/Installer/"))]
         self.assertEqual([re.sub(".*/Start Menu/Programs/", "", path) for path in outside], ["guess.lnk"],
                          f"not one Start-menu shortcut and nothing else outside the game's folder: {outside}")
-        self.assertEqual([os.path.relpath(path, folder) for path in paths if path.startswith(folder)],
+        self.assertEqual([os.path.relpath(path, FOLDER) for path in paths if path.startswith(FOLDER)],
                          [".", "LICENSE.txt", "NOTICES.txt", "README.txt", "guess.exe"],
                          "the files in Program Files\\guess")
         with open(os.path.join(DRIVE, outside[0]), "rb") as link:
             self.assertTrue(b"C:\\Program Files\\guess\\guess.exe" in link.read(),
                             "the shortcut does not start the installed guess.exe")
-        self.assertEqual(play(TWO_INVALID, game=os.path.join(DRIVE, "Program Files", "guess", "guess.exe")),
+        self.assertEqual(play(TWO_INVALID, game=os.path.join(DRIVE, FOLDER, "guess.exe")),
                          (0, TWO_INVALID_OUTPUT), "the installed game's status and output")
         self.assertNotEqual(msiexec("/i", msi["1.0.0"]), 0, "an older version replaced this one")
         self.assertEqual(msiexec("/x", msi[VERSION]), 0, "msiexec /x failed")

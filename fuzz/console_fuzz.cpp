@@ -13,25 +13,25 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "console.h"
-#include "game.h"
+#include "session.h"
 
 namespace {
 
-constexpr std::time_t now = 1700000000;
-
-// Standard output while the reader reads the pipe: it keeps what the game
-// writes, and each flush, which the reader makes before each read, puts the
-// next piece into the pipe, or ends the input once the pieces are used up.
-class Feeder : public std::stringbuf {
+// The screen while the reader reads the pipe: it keeps what the game writes,
+// and each flush, which the reader makes before each read, puts the next
+// piece into the pipe, or ends the input once the pieces are used up.
+class Feeder : public session::Output {
 public:
-    Feeder(int to, std::vector<std::string_view> all) : fd(to), pieces(std::move(all)) {}
+    Feeder(int to, std::vector<std::string_view> all, std::size_t size)
+        : Output(size), fd(to), pieces(std::move(all))
+    {
+    }
     ~Feeder() override
     {
         if (fd >= 0)
@@ -60,17 +60,6 @@ private:
     std::size_t next = 0;
 };
 
-// Plays a session into the buffer; returns what was written, and "<pause>"
-// for the pause.
-std::string play(std::istream &in, std::stringbuf &written)
-{
-    std::ostream out(&written);
-    bool paused = false;
-    playGame(
-        in, out, [] { return now; }, [&paused] { paused = true; });
-    return written.str() + (paused ? "<pause>" : "");
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -83,20 +72,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         whole += pieces.back();
     }
 
+    const auto clock = [] { return session::now; };
     int ends[2];
     if (pipe(ends) != 0)
         std::abort();
-    const auto reader = blockReader(ends[0]);
+    Feeder feeder(ends[1], pieces, size);
+    std::ostream screen(&feeder);
+    const auto reader = blockReader(ends[0], screen);
     std::istream console(reader.get());
-    Feeder feeder(ends[1], pieces);
-    auto *const screen = std::cout.rdbuf(&feeder);
-    const std::string got = play(console, feeder);
-    std::cout.rdbuf(screen);
+    const std::string got = session::play(console, feeder, clock);
     close(ends[0]);
 
     std::istringstream in(whole);
-    std::stringbuf text;
-    const std::string want = play(in, text);
+    session::Output text(size);
+    const std::string want = session::play(in, text, clock);
     if (got != want) {
         const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
         std::fprintf(stderr,

@@ -39,12 +39,12 @@ long readInput(int fd, char *to, size_t size)
 // input costs no write per line.
 class ConsoleInput : public std::streambuf {
 public:
-    explicit ConsoleInput(int from) : fd(from) {}
+    ConsoleInput(int from, std::ostream &to) : fd(from), screen(to) {}
 
 protected:
     int_type underflow() override
     {
-        std::cout.flush();
+        screen.flush();
         const long count = readInput(fd, block, sizeof block);
         if (count <= 0)
             return traits_type::eof();
@@ -55,24 +55,37 @@ protected:
 private:
     static constexpr unsigned blockSize = 64 * 1024;
     int fd;
+    std::ostream &screen;
     char block[blockSize];
 };
 
+#ifndef _WIN32
+// Has sig handled by handler from now on (a signal handler may call this).
+void handle(int sig, void (*handler)(int))
+{
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    sigaction(sig, &action, nullptr);
+}
+#endif
+
 } // namespace
 
-std::unique_ptr<std::streambuf> blockReader(int fd)
+std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen)
 {
-    return std::make_unique<ConsoleInput>(fd);
+    return std::make_unique<ConsoleInput>(fd, screen);
 }
 
 void useConsole()
 {
 #ifndef _WIN32
     // A reader that went away must not kill the game: writes then just fail.
-    signal(SIGPIPE, SIG_IGN);
+    handle(SIGPIPE, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
-    static const auto input = blockReader(0);
+    static const auto input = blockReader(0, std::cout);
     std::cin.rdbuf(input.get());
     std::cin.tie(nullptr);
 }
@@ -105,7 +118,7 @@ volatile std::sig_atomic_t inWait = 0;
 extern "C" void restoreAndDie(int sig)
 {
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    signal(sig, SIG_DFL);
+    handle(sig, SIG_DFL);
     raise(sig);
 }
 
@@ -114,13 +127,13 @@ extern "C" void restoreAndDie(int sig)
 extern "C" void restoreAndStop(int sig)
 {
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    signal(sig, SIG_DFL);
+    handle(sig, SIG_DFL);
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, sig);
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
     raise(sig);
-    signal(sig, restoreAndStop);
+    handle(sig, restoreAndStop);
     if (inWait != 0) {
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
         // The shell has written its own lines meanwhile, and the player
@@ -136,13 +149,9 @@ class Catch {
 public:
     Catch(int caught, void (*handler)(int)) : sig(caught)
     {
-        struct sigaction action = {};
-        action.sa_handler = handler;
-        action.sa_flags = SA_RESTART;
-        sigemptyset(&action.sa_mask);
         sigaction(sig, nullptr, &before);
         if (before.sa_handler != SIG_IGN)
-            sigaction(sig, &action, nullptr);
+            handle(sig, handler);
     }
     ~Catch() { sigaction(sig, &before, nullptr); }
     Catch(const Catch &) = delete;

@@ -5,6 +5,7 @@
 #define GUESS_CONSOLE_H
 
 #include <memory>
+#include <ostream>
 #include <streambuf>
 
 // Sets the standard streams up for play: standard input is read in large
@@ -13,8 +14,8 @@
 void useConsole();
 
 // The reader that useConsole puts on standard input, for any descriptor:
-// large blocks, with standard output flushed before each read.
-std::unique_ptr<std::streambuf> blockReader(int fd);
+// large blocks, with screen flushed before each read.
+std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen);
 
 // Waits for one key press before the program ends, so that a console window
 // opened for the game does not vanish with the last message.

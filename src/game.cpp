@@ -6,10 +6,9 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
-#include <iostream>
+#include <istream>
 #include <limits>
-
-#include "console.h"
+#include <ostream>
 
 namespace {
 
@@ -17,25 +16,11 @@ constexpr int lowest = 1;
 constexpr int highest = 20;
 constexpr int strikeLimit = 3;
 constexpr auto wholeLine = std::numeric_limits<std::streamsize>::max();
-
-// Each game's draw is seeded from the calendar second, which a 32-bit time_t
-// cannot count past 19 January 2038: from then on time() fails, and every game
-// would draw the same number.
-static_assert(sizeof(std::time_t) >= sizeof(std::int64_t),
-              "time_t has 32 bits: build with -D_TIME_BITS=64 -D_FILE_OFFSET_BITS=64");
-
-std::time_t calendarSeconds()
-{
-    return std::time(nullptr);
-}
+// The texts below state the range and the limit in words of their own.
+static_assert(lowest == 1 && highest == 20 && strikeLimit == 3,
+              "the texts say 1-20, 1 and 20, and /3: change them with the rules");
 
 } // namespace
-
-void playGame()
-{
-    useConsole();
-    playGame(std::cin, std::cout, calendarSeconds, closingPause);
-}
 
 void playGame(std::istream &in, std::ostream &out, const std::function<std::time_t()> &clock,
               const std::function<void()> &pause)

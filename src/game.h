@@ -8,7 +8,7 @@
 #include <functional>
 #include <iosfwd>
 
-// Plays games at the console until the player declines another.
+// Plays games at the console until the player declines another (main.cpp).
 void playGame();
 
 // Plays games reading the player from in and writing to out.  The clock gives

@@ -3,32 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <string>
 
-#include "game.h"
+#include "session.h"
 #include "texts.h"
 
 namespace {
 
-constexpr std::time_t now = 1700000000;
-
-// The number the game must draw for a game started at the given second.
-int drawnAt(std::time_t second)
-{
-    std::srand(static_cast<unsigned>(second));
-    return std::rand() % 20 + 1;
-}
+using session::drawnAt;
+using session::now;
 
 // Plays a whole session on the given input; the closing pause shows as "<pause>".
 std::string play(const std::string &input, const std::function<std::time_t()> &clock)
 {
     std::istringstream in(input);
-    std::ostringstream out;
-    playGame(in, out, clock, [&out] { out << "<pause>"; });
-    return out.str();
+    session::Output out(input.size());
+    return session::play(in, out, clock);
 }
 
 // Spells out a transcript written in short words: %t stands for the drawn

@@ -4,48 +4,30 @@
 
 """The Debian package: built with CPack, listed, unpacked, played, and
 started from its desktop entry."""
-import contextlib
-import glob
 import os
 import re
 import shutil
 import subprocess
 import tempfile
 import termios
-import time
 import unittest
 
-from texts import TWO_INVALID, TWO_INVALID_OUTPUT, arguments, draws, end_session, main, needs, run
+from harness import (BUILD, at_second, cached, end_session, main, needs, processes, run, tool,
+                     until, wrong)
+from texts import TWO_INVALID, TWO_INVALID_OUTPUT
 
-[BUILD] = arguments()  # the build folder
-ID = "org.example.guess"
-
-
-def output(*command, env=None):
-    """Runs a tool for its output; a failure shows the tool's own messages."""
-    made = subprocess.run(command, env=env, capture_output=True, text=True)
-    if made.returncode != 0:
-        raise AssertionError(f"{command[0]} failed:\n{made.stdout}{made.stderr}")
-    return made.stdout
-
-
-def until(found, what, seconds=30):
-    """Waits for found() to give something, and returns it."""
-    deadline = time.monotonic() + seconds
-    while not (result := found()):
-        if time.monotonic() > deadline:
-            raise AssertionError(f"no {what} after {seconds} s")
-        time.sleep(0.05)
-    return result
+ID = cached("GUESS_ID")
 
 
 def game_in(root):
     """The game that runs from under root, if any (the terminal starts it in a
     session of its own)."""
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        with contextlib.suppress(OSError):  # gone meanwhile
+    for pid in processes():
+        try:
             if os.readlink(f"/proc/{pid}/exe").startswith(root):
                 return pid
+        except OSError:
+            pass  # gone meanwhile, or not ours to read
     return None
 
 
@@ -55,24 +37,24 @@ class DebianPackage(unittest.TestCase):
         cls.folder = tempfile.mkdtemp()
         cls.addClassCleanup(shutil.rmtree, cls.folder)
         # With the time set, cpack packages a tree with changes, as a test may.
-        output("cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"),
-               "-B", cls.folder, env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
+        tool("cpack", "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"),
+             "-B", cls.folder, env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
         [cls.name] = [f for f in os.listdir(cls.folder) if f.endswith(".deb")]
         cls.deb = os.path.join(cls.folder, cls.name)
         cls.root = os.path.join(cls.folder, "root")
-        output("dpkg", "-x", cls.deb, cls.root)
+        tool("dpkg", "-x", cls.deb, cls.root)
 
     def test_control(self):
-        arch = output("dpkg", "--print-architecture").strip()
+        arch = tool("dpkg", "--print-architecture").stdout.strip()
         self.assertRegex(self.name, rf"^guess_\d+\.\d+\.\d+-\d+_{arch}\.deb$", "the file name")
-        field = lambda name: output("dpkg-deb", "-f", self.deb, name).strip()
+        field = lambda name: tool("dpkg-deb", "-f", self.deb, name).stdout.strip()
         self.assertEqual(field("Section"), "games", "the package's section")
         self.assertRegex(field("Depends"), r"\blibc6 \(>= [\d.]+\)", "no versioned libc6 in Depends")
         self.assertRegex(field("Maintainer"), r"<\S+@\S+>", "no address in Maintainer")
         self.assertGreater(len(field("Description").splitlines()), 1, "no long description")
 
     def test_contents(self):
-        listing = output("dpkg-deb", "-c", self.deb)
+        listing = tool("dpkg-deb", "-c", self.deb).stdout
         for path in ("./usr/games/guess", "./usr/share/man/man6/guess.6.gz",
                      "./usr/share/doc/guess/README.md", "./usr/share/doc/guess/NEWS.md",
                      f"./usr/share/applications/{ID}.desktop",
@@ -90,12 +72,11 @@ class DebianPackage(unittest.TestCase):
     @needs("desktop-file-validate", "appstreamcli")
     def test_desktop_entry_and_metainfo_valid(self):
         share = os.path.join(self.root, "usr/share")
-        entry = subprocess.run(["desktop-file-validate", f"{share}/applications/{ID}.desktop"],
-                               capture_output=True, text=True)
+        entry = tool("desktop-file-validate", f"{share}/applications/{ID}.desktop", check=False)
         self.assertEqual((entry.returncode, entry.stdout + entry.stderr), (0, ""),
                          "desktop-file-validate finds fault with the desktop entry")
-        meta = subprocess.run(["appstreamcli", "validate", "--no-net",
-                               f"{share}/metainfo/{ID}.metainfo.xml"], capture_output=True, text=True)
+        meta = tool("appstreamcli", "validate", "--no-net", f"{share}/metainfo/{ID}.metainfo.xml",
+                    check=False)
         self.assertEqual((meta.returncode, re.findall(r"(?m)^[EW]: .*", meta.stdout)), (0, []),
                          f"appstreamcli finds fault with the metainfo:\n{meta.stdout}")
 
@@ -106,13 +87,7 @@ class DebianPackage(unittest.TestCase):
         # the window stays at the closing wait until one key. The game's clock
         # stands still, so that the three numbers typed are wrong ones.
         second = 1767225600
-        wrong = sorted(set(range(1, 21)) - draws(second, second))[:3]
-        [faketime] = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
-        env = dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}",
-                   LD_PRELOAD=faketime, FAKETIME=time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(second)),
-                   FAKETIME_ONLY_CMDS="guess", TZ="UTC",
-                   # A sanitized build must let libfaketime load before its runtime.
-                   ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
+        env = at_second(second, dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}"))
         reader, writer = os.pipe()
         screen = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-nolisten", "tcp"],
                                   pass_fds=[writer], start_new_session=True, stderr=subprocess.DEVNULL)
@@ -126,17 +101,16 @@ class DebianPackage(unittest.TestCase):
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(launcher.wait)
         self.addCleanup(end_session, launcher.pid)
-        windows = lambda: subprocess.run(["xdotool", "search", "--class", "xterm"], env=env,
-                                         capture_output=True, text=True).stdout.split()
-        xdotool = lambda *args: output("xdotool", *args, env=env)
+        windows = lambda: tool("xdotool", "search", "--class", "xterm", env=env, check=False).stdout.split()
+        xdotool = lambda *args: tool("xdotool", *args, env=env)
 
-        [window] = until(windows, "terminal window")
+        [window] = until(windows, "terminal window", seconds=30)
         game = until(lambda: game_in(self.root), "game in the window")
         self.addCleanup(end_session, int(game))
         terminal = os.open(os.readlink(f"/proc/{game}/fd/0"), os.O_RDONLY | os.O_NOCTTY)
         self.addCleanup(os.close, terminal)
         xdotool("windowfocus", "--sync", window)
-        xdotool("type", "--delay", "20", "".join(f"{n}\n" for n in wrong) + "n\n")
+        xdotool("type", "--delay", "20", "".join(f"{n}\n" for n in wrong(second)) + "n\n")
         until(lambda: not termios.tcgetattr(terminal)[3] & termios.ICANON, "closing wait")
         self.assertEqual(windows(), [window], "the window did not stay at the closing wait")
         xdotool("key", "x")

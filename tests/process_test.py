@@ -7,23 +7,13 @@ import os
 import re
 import shlex
 import tempfile
-import time
 import unittest
 
-from texts import (BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, arguments, draws,
-                   main, run)
+from harness import at_second, drawn, game, main, run, wrong
+from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 
-# The game's command, after --: the program, after the emulator that runs it, if any.
-GUESS = arguments() or ["guess"]
+GUESS = game()
 SHELL_GUESS = shlex.join(GUESS)
-def wait_for_second(good):
-    """Waits for a second that good accepts and returns it."""
-    for _ in range(60):
-        second = int(time.time())
-        if good(second):
-            return second
-        time.sleep(second + 1 - time.time())
-    raise AssertionError("no fitting second in a minute")
 
 
 class Process(unittest.TestCase):
@@ -53,23 +43,18 @@ class Process(unittest.TestCase):
                                      BANNER + (PROMPT + INVALID) * lines + PROMPT + "\n",
                                      f"the output of {lines} invalid lines and the end")
 
-    def test_draws_from_the_current_second(self):
-        # Two sessions, each lost on three numbers that no second around its
-        # start draws; the second session starts where its own draws exclude
-        # the number the first one showed. Without a terminal, no pause.
-        # time() reads a coarse clock, a tick behind: the second before counts.
-        shown = set()
-        for _ in range(2):
-            start = wait_for_second(lambda second: shown.isdisjoint(draws(second - 1, second + 4)))
-            wrong = sorted(set(range(1, 21)) - draws(start - 1, start + 4))[:3]
-            result = run(GUESS, data="".join(f"{n}\n" for n in wrong + ["n"]).encode())
+    def test_draws_from_the_clock(self):
+        # Two sessions, their clocks held at seconds that draw different
+        # numbers, each lost on three numbers that its second does not draw.
+        # Without a terminal, no pause.
+        for second in (1767225600, 1767225601):
+            result = run(GUESS, data="".join(f"{n}\n" for n in wrong(second) + ["n"]).encode(),
+                         env=at_second(second))
             self.assertClean(result)
             match = re.fullmatch(re.escape(BANNER) + LOSS, result.stdout.decode())
             self.assertTrue(match, f"not one lost game: {result.stdout!r}")
-            self.assertIn(int(match.group(1)), draws(start - 1, int(time.time())),
-                          "the number shown is not drawn from the second the game began in")
-            shown.add(int(match.group(1)))
-        self.assertEqual(len(shown), 2, "two sessions in different seconds drew one number")
+            self.assertEqual(int(match.group(1)), drawn(second),
+                             f"the number shown is not the one drawn at second {second}")
 
     def test_survives_closed_output(self):
         lines = b"abc\n" * 200000

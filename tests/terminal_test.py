@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: MIT
 
 """The game at a terminal: prompts before input, and the closing pause."""
+import collections
 import fcntl
 import os
 import re
@@ -17,10 +18,10 @@ import termios
 import time
 import unittest
 
+import harness
 import texts
 
-# The game's command, after --: the program, after the emulator that runs it, if any.
-GUESS = texts.arguments() or ["guess"]
+GUESS = harness.game()
 PROMPT, INVALID, QUESTION, PAUSE = (t.encode() for t in (texts.PROMPT, texts.INVALID,
                                                          texts.QUESTION, texts.PAUSE))
 STOP = "stop"  # a step at the wait: stopped by its job-control parent, then continued
@@ -34,6 +35,10 @@ FLAGS = {0: "BRKINT ICRNL IGNBRK IGNCR IGNPAR IMAXBEL INLCR INPCK ISTRIP IXANY I
          2: "CSIZE CSTOPB CREAD PARENB PARODD HUPCL CLOCAL",
          3: "ECHO ECHOE ECHOK ECHONL ECHOCTL ECHOPRT ECHOKE ICANON IEXTEN ISIG NOFLSH TOSTOP"}
 CHARS = "VMIN VTIME VINTR VQUIT VSUSP VERASE VKILL VEOF VEOL VEOL2 VSTART VSTOP VLNEXT VWERASE"
+# A way out of the wait: the steps at the wait (keys typed, signals sent, or
+# STOP), the exit status, where the output goes, what the game writes after
+# the question, and the signals that the game's starter ignored.
+Way = collections.namedtuple("Way", "steps status outputs after ignored", defaults=[()])
 
 
 def changed(before, after):
@@ -82,37 +87,41 @@ class Terminal:
         self.seen = self.log = b""
 
     def close(self):
-        texts.end_session(self.game.pid)
+        harness.end_session(self.game.pid)
         self.game.wait()
         for fd in {self.master, self.slave, self.screen}:
             os.close(fd)
 
+    def read(self, seconds):
+        """Adds what reaches the screen within the seconds to what is seen; False
+        when nothing more came."""
+        if not select.select([self.screen], [], [], seconds)[0]:
+            return False
+        try:
+            more = os.read(self.screen, 4096)
+        except OSError:  # the terminal's other end closed: the game is gone
+            return False
+        self.seen += more
+        self.log += more
+        return bool(more)  # nothing at a pipe's or a file's end
+
     def expect(self, *texts, seconds=10):
         """Reads what the game writes until one of texts shows, and returns that one."""
-        deadline = time.monotonic() + seconds
-        while True:
-            found = [(self.seen.find(t), t) for t in texts if t in self.seen]
-            if found:
-                at, text = min(found)
-                self.seen = self.seen[at + len(text):]
-                return text
-            left = deadline - time.monotonic()
-            if left <= 0 or not select.select([self.screen], [], [], left)[0]:
-                raise AssertionError(f"none of {texts!r} after {self.seen!r}")
-            more = os.read(self.screen, 4096)
-            self.seen += more
-            self.log += more
-            if not more:  # a file at its end
-                time.sleep(0.01)
+        def found():
+            self.read(0.05)
+            return min((self.seen.find(t), t) for t in texts if t in self.seen) if any(
+                t in self.seen for t in texts) else None
+        try:
+            at, text = harness.until(found, f"{' or '.join(map(repr, texts))} from the game", seconds)
+        except AssertionError as error:
+            raise AssertionError(f"{error}; it wrote {self.seen[-300:]!r}") from None
+        self.seen = self.seen[at + len(text):]
+        return text
 
     def rest(self):
         """All that has reached the screen and is not read yet."""
-        while select.select([self.screen], [], [], 0.2)[0]:
-            more = os.read(self.screen, 4096)
-            if not more:  # a pipe or a file at its end
-                break
-            self.seen += more
-            self.log += more
+        while self.read(0.05):
+            pass
         rest, self.seen = self.seen, b""
         return rest
 
@@ -124,28 +133,23 @@ class Terminal:
         count = fcntl.ioctl(self.slave, termios.FIONREAD, b"\0\0\0\0")
         return int.from_bytes(count, sys.byteorder)
 
-    def keys_one_by_one(self, seconds=5):
-        """Waits for the terminal to leave line-by-line input; False if it never does."""
-        deadline = time.monotonic() + seconds
-        while termios.tcgetattr(self.slave)[3] & termios.ICANON:
-            if time.monotonic() > deadline:
-                return False
-            time.sleep(0.01)
-        return True
+    def keys_one_by_one(self, what):
+        """Waits for the terminal to leave line-by-line input, or fails naming what waits."""
+        harness.until(lambda: not termios.tcgetattr(self.slave)[3] & termios.ICANON,
+                      f"one-key mode of the terminal for {what}", seconds=5)
 
     def stop_and_continue(self):
         """Stops the game with SIGTSTP and continues it, as a job-control shell would."""
         self.game.send_signal(signal.SIGTSTP)
-        for _ in range(500):
-            pid, status = os.waitpid(self.game.pid, os.WUNTRACED | os.WNOHANG)
-            if pid:
-                break
-            time.sleep(0.02)
-        assert pid and os.WIFSTOPPED(status), "the game did not stop"
+        status = harness.until(lambda: os.waitpid(self.game.pid, os.WUNTRACED | os.WNOHANG)[1],
+                               "stop of the game after SIGTSTP")
+        if not os.WIFSTOPPED(status):
+            raise AssertionError(f"the game ended instead of stopping: status {status}")
         left = changed(self.modes, termios.tcgetattr(self.slave))
-        assert not left, f"stopped with these modes not put back: {left}"
+        if left:
+            raise AssertionError(f"stopped with these modes not put back: {left}")
         self.game.send_signal(signal.SIGCONT)
-        assert self.keys_one_by_one(), "the wait is not back in its one-key mode"
+        self.keys_one_by_one("the wait continued")
         self.expect(b"\r" + PAUSE)
 
     def play_to_pause(self, answer=b"n\n"):
@@ -159,7 +163,7 @@ class Terminal:
             raise AssertionError("three guesses did not end the game")
         self.type(answer)
         self.expect(PAUSE)
-        assert self.keys_one_by_one(), "the pause does not wait for a single key"
+        self.keys_one_by_one("the pause")
 
 
 class AtTerminal(unittest.TestCase):
@@ -191,42 +195,44 @@ class AtTerminal(unittest.TestCase):
         self.assertModes(term, term.modes)
 
     def test_every_way_out_of_the_wait(self):
-        # Steps at the wait (keys typed, signals sent, or STOP), the exit status,
-        # where the output goes, what the game writes after the question, and
-        # the signals that the game's starter ignored.
         key, again = PAUSE + b"\n", b"\r" + PAUSE
-        ways = {"Ctrl-C": ([b"\x03"], -signal.SIGINT, EVERYWHERE, PAUSE),
-                "Ctrl-\\": ([b"\x1c"], -signal.SIGQUIT, TERMINAL, PAUSE),
-                "SIGTERM": ([signal.SIGTERM], -signal.SIGTERM, TERMINAL, PAUSE),
-                "SIGHUP": ([signal.SIGHUP], -signal.SIGHUP, TERMINAL, PAUSE),
-                "a paste": ([b"x" * 1000], 0, EVERYWHERE, key),
-                "two stops": ([STOP, STOP, b"x"], 0, EVERYWHERE, PAUSE + again * 2 + b"\n"),
-                "under nohup": ([signal.SIGHUP, b"x"], 0, TERMINAL, key, [signal.SIGHUP]),
-                "& in a script": ([b"\x03\x1c", b"x"], 0, TERMINAL, key,
-                                  [signal.SIGINT, signal.SIGQUIT])}
-        runs = [(way, output, row) for way, row in ways.items() for output in row[2]]
-        for way, output, (steps, status, _, after, *ignored) in runs:
-            with self.subTest(way=way, output=output):
-                term = self.terminal(ignored=sum(ignored, []), job=STOP in steps, output=output)
-                term.play_to_pause()
-                for step in steps:
-                    if step == STOP:
-                        term.stop_and_continue()
-                    elif isinstance(step, bytes):
-                        term.type(step)
-                    else:
-                        term.game.send_signal(step)
-                self.assertEqual(term.game.wait(timeout=10), status, "the exit status (-N: signal N)")
-                self.assertModes(term, term.modes)
-                self.assertEqual(term.pending(), 0, "typed keys outlived the game")
-                # At the terminal the answer's echo comes first, and lines end in CRLF.
-                if output == "terminal":
-                    after = b"n\r\n" + after.replace(b"\n", b"\r\n")
-                term.rest()
-                line = term.log[term.log.rindex(b"\n", 0, term.log.rindex(QUESTION)) + 1:]
-                # qemu-user, which runs a cross-built game, reports a core dump itself.
-                line = re.sub(rb"qemu: uncaught target signal [^\n]*\n", b"", line)
-                self.assertEqual(line, QUESTION + after, "the bytes from the question's line on")
+        ways = {"Ctrl-C": Way([b"\x03"], -signal.SIGINT, EVERYWHERE, PAUSE),
+                "Ctrl-\\": Way([b"\x1c"], -signal.SIGQUIT, TERMINAL, PAUSE),
+                "SIGTERM": Way([signal.SIGTERM], -signal.SIGTERM, TERMINAL, PAUSE),
+                "SIGHUP": Way([signal.SIGHUP], -signal.SIGHUP, TERMINAL, PAUSE),
+                "a paste": Way([b"x" * 1000], 0, EVERYWHERE, key),
+                "two stops": Way([STOP, STOP, b"x"], 0, EVERYWHERE, PAUSE + again * 2 + b"\n"),
+                "under nohup": Way([signal.SIGHUP, b"x"], 0, TERMINAL, key, [signal.SIGHUP]),
+                "& in a script": Way([b"\x03\x1c", b"x"], 0, TERMINAL, key,
+                                     [signal.SIGINT, signal.SIGQUIT])}
+        for name, way in ways.items():
+            for output in way.outputs:
+                with self.subTest(way=name, output=output):
+                    self.leave_the_wait(way, output)
+
+    def leave_the_wait(self, way, output):
+        """Plays to the wait, takes the way's steps there, and checks how the game ended."""
+        steps, status, after = way.steps, way.status, way.after
+        term = self.terminal(ignored=way.ignored, job=STOP in steps, output=output)
+        term.play_to_pause()
+        for step in steps:
+            if step == STOP:
+                term.stop_and_continue()
+            elif isinstance(step, bytes):
+                term.type(step)
+            else:
+                term.game.send_signal(step)
+        self.assertEqual(term.game.wait(timeout=10), status, "the exit status (-N: signal N)")
+        self.assertModes(term, term.modes)
+        self.assertEqual(term.pending(), 0, "typed keys outlived the game")
+        # At the terminal the answer's echo comes first, and lines end in CRLF.
+        if output == "terminal":
+            after = b"n\r\n" + after.replace(b"\n", b"\r\n")
+        term.rest()
+        line = term.log[term.log.rindex(b"\n", 0, term.log.rindex(QUESTION)) + 1:]
+        # qemu-user, which runs a cross-built game, reports a core dump itself.
+        line = re.sub(rb"qemu: uncaught target signal [^\n]*\n", b"", line)
+        self.assertEqual(line, QUESTION + after, "the bytes from the question's line on")
 
     def test_ctrl_z_at_the_pause(self):
         shell = ["bash", "--norc", "--noprofile", "--noediting", "-i"]
@@ -241,7 +247,7 @@ class AtTerminal(unittest.TestCase):
         self.assertModes(term, modes)
         term.type(b"fg\n")
         term.expect(shlex.join(GUESS).encode())
-        self.assertTrue(term.keys_one_by_one(), "the wait is not back in its one-key mode")
+        term.keys_one_by_one("the wait after fg")
         term.expect(PAUSE)
         term.type(b"x")
         term.expect(b"shell> ")
@@ -251,4 +257,4 @@ class AtTerminal(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    texts.main()
+    harness.main()

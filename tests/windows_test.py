@@ -6,16 +6,16 @@
 import os
 import re
 import shutil
-import subprocess
 import tempfile
 import time
 import unittest
 import zipfile
 
-from texts import (BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, WIN,
-                   arguments, main, needs, run)
+from harness import BUILD as TESTED, ROOT, cached, main, needs, run, tool
+from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 
-SOURCE, WORK, VERSION = arguments()
+VERSION = cached("CMAKE_PROJECT_VERSION")
+WORK = os.path.join(TESTED, "tests", "windows")
 BUILD = os.path.join(WORK, "build")
 GAME = os.path.join(BUILD, "guess.exe")
 TOOLS = ("x86_64-w64-mingw32-g++", "x86_64-w64-mingw32-objdump", "rsvg-convert", "icotool",
@@ -27,6 +27,16 @@ DRIVE = os.path.join(WINE["WINEPREFIX"], "drive_c")
 FOLDER = os.path.join("Program Files", "guess")  # where the installer puts the game
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
+
+
+def draws(first, seconds):
+    """The numbers that msvcrt's generator draws for games started in the
+    seconds from first on."""
+    numbers = set()
+    for second in range(first, first + seconds):
+        state = (second * 214013 + 2531011) & 0xFFFFFFFF
+        numbers.add((state >> 16 & 0x7FFF) % 20 + 1)
+    return numbers
 
 
 def play(text, *args, game=GAME):
@@ -56,14 +66,13 @@ class Windows(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         # Configured afresh each time, so that a failed configuration is not kept.
-        for step in (["cmake", "--preset", "windows", "--fresh", "-B", BUILD], ["cmake", "--build", BUILD]):
-            subprocess.run(step, cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
+        tool("cmake", "--preset", "windows", "--fresh", "-B", BUILD, cwd=ROOT)
+        tool("cmake", "--build", BUILD)
         # The first start of a prefix sets it up, which takes a while.
-        subprocess.run(["wineboot", "-i"], env=WINE, capture_output=True, timeout=300, check=True)
+        tool("wineboot", "-i", env=WINE, seconds=300)
 
     def test_stripped_hardened_and_self_contained(self):
-        dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", "-h", GAME],
-                              capture_output=True, text=True, check=True).stdout
+        dump = tool("x86_64-w64-mingw32-objdump", "-p", "-h", GAME).stdout
         dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
         self.assertTrue(dlls, "objdump lists no DLL that guess.exe imports")
         self.assertLessEqual(dlls, SYSTEM_DLLS, "guess.exe needs DLLs that Windows lacks")
@@ -72,8 +81,7 @@ class Windows(unittest.TestCase):
             self.assertIn(flag, dump, f"guess.exe is not marked {flag}")
 
     def test_zip_package(self):
-        subprocess.run(["cpack", "-G", "ZIP"], cwd=BUILD, check=True, stdout=subprocess.DEVNULL,
-                       env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
+        tool("cpack", "-G", "ZIP", cwd=BUILD, env=dict(os.environ, SOURCE_DATE_EPOCH="0"))
         with zipfile.ZipFile(os.path.join(BUILD, f"guess-{VERSION}-windows-x86_64.zip")) as package:
             files = {os.path.basename(f): package.read(f) for f in package.namelist()}
         self.assertEqual({"guess.exe", "README.txt", "LICENSE.txt", "NOTICES.txt"}, set(files),
@@ -89,14 +97,12 @@ class Windows(unittest.TestCase):
             self.assertTrue(terms in files["NOTICES.txt"], f"NOTICES.txt lacks {terms.decode()}")
 
     def test_resources_of_the_release(self):
-        wrestool = lambda *args: subprocess.run(["wrestool", *args, GAME], capture_output=True,
-                                                check=True).stdout
+        wrestool = lambda *args: run(["wrestool", *args, GAME]).stdout
         self.assertIn(b"--type=24 ", wrestool("-l"), "guess.exe has no manifest")
         with tempfile.NamedTemporaryFile(suffix=".ico") as icon:
             icon.write(wrestool("-x", "--type=14"))  # the first icon group
             icon.flush()
-            sizes = re.findall(r"--width=(\d+)", subprocess.run(["icotool", "-l", icon.name],
-                                                                text=True, capture_output=True).stdout)
+            sizes = re.findall(r"--width=(\d+)", tool("icotool", "-l", icon.name).stdout)
         self.assertEqual(sizes, ["16", "24", "32", "48", "256"], "the sizes of the icon in guess.exe")
         version = wrestool("-x", "--raw", "--type=16").decode("utf-16-le", "replace")
         for field in ("FileVersion", "ProductVersion"):
@@ -108,8 +114,8 @@ class Windows(unittest.TestCase):
         # The installer of this version, and one of an older version to upgrade.
         msi = {version: os.path.join(WORK, f"guess-{version}.msi") for version in ("1.0.0", VERSION)}
         for version, path in msi.items():
-            subprocess.run(["cmake", f"-DVERSION={version}", f"-DOUTPUT={path}", "-P", "installer.cmake"],
-                           cwd=BUILD, check=True, stdout=subprocess.DEVNULL)
+            tool("cmake", f"-DVERSION={version}", f"-DOUTPUT={path}", "-P", "installer.cmake",
+                 cwd=os.path.join(BUILD, "packaging"))
         msiexec = lambda *args: run(["wine", "msiexec", *args, "/qn"], env=WINE, seconds=300).returncode
         for path in msi.values():  # what a failed run left
             msiexec("/x", path)
@@ -139,20 +145,19 @@ class Windows(unittest.TestCase):
                          "the exit status and output of a session whose input ends")
 
     def test_losses_replay_and_pause(self):
-        # Two games lost on 1, 1, 1; a game whose number is 1 is won instead,
-        # and the session is played again in a later second.
-        for _ in range(5):
-            status, text = play(TWO_INVALID + "1\n1\n1\ny\n1\n1\n1\nn\n")
-            if WIN not in text:
-                break
-            time.sleep(1)
+        # Two games lost on three numbers that msvcrt's generator draws in no
+        # second of the next 20 (at most 17 numbers), then the pause.
+        drawable = draws(int(time.time()) - 1, 20)
+        wrong = [n for n in range(1, 21) if n not in drawable][:3]
+        guesses = "".join(f"{n}\n" for n in wrong)
+        status, text = play(TWO_INVALID + guesses + "y\n" + guesses + "n\n")
         self.assertEqual(status, 0, "the exit status")
         first = re.escape(BANNER + (PROMPT + INVALID) * 2) + LOSS
         match = re.fullmatch(f"{first}{re.escape(BANNER)}{LOSS}(.+)", text, re.S)
         if not match:
             self.fail(f"the output is not two lost games and the pause:\n{text}")
         for number in match.groups()[:2]:
-            self.assertIn(int(number), range(2, 21), "a lost game shows a number not drawn")
+            self.assertIn(int(number), drawable, "a lost game shows a number not drawn")
         # The command processor's own prompt: wine's words differ from Windows'.
         self.assertTrue(match.group(3).startswith("Press any key"),
                         f"no pause after play: {match.group(3)!r}")

@@ -45,7 +45,7 @@ endforeach()
 if(unknown)
   list(REMOVE_DUPLICATES unknown)
   list(JOIN unknown "\n  " unknown)
-  message(FATAL_ERROR "guess.exe takes code whose licence cmake/notices.cmake does not know:\n"
+  message(FATAL_ERROR "guess.exe takes code whose licence packaging/windows/notices.cmake does not know:\n"
           "  ${unknown}\nFind its licence and add its notice there.")
 endif()
 

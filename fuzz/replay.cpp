@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The guess authors
+// SPDX-License-Identifier: MIT
+
+// A fuzz target without libFuzzer: replays each file in the folders named,
+// so that the quick tests run the corpora through the normal compiler.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
+
+int main(int argc, char **argv)
+{
+    int count = 0;
+    for (int arg = 1; arg < argc; ++arg)
+        for (const auto &file : std::filesystem::directory_iterator(argv[arg])) {
+            std::ifstream in(file.path(), std::ios::binary);
+            const std::string input{std::istreambuf_iterator<char>(in), {}};
+            std::printf("%s\n", file.path().c_str());
+            std::fflush(stdout);
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(input.data()),
+                                   input.size());
+            ++count;
+        }
+    std::printf("replayed %d inputs\n", count);
+    return count == 0 ? 1 : 0;
+}

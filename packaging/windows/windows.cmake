@@ -1,0 +1,73 @@
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
+# The Windows program's resources (version, manifest and the icon, rendered
+# from the desktop's SVG), the notices that its static link owes, its texts
+# with Windows line ends, and its packages: the ZIP, and the installer, which
+# wixl makes from guess.wxs.in. Included by packaging/CMakeLists.txt.
+set(here ${CMAKE_CURRENT_LIST_DIR})
+
+# The sizes that Windows shows; 256 is stored in the .ico as PNG.
+find_program(ICOTOOL icotool REQUIRED)
+include(${PROJECT_SOURCE_DIR}/cmake/icons.cmake)
+render_icons(pngs ${here}/../desktop/guess.svg 16 24 32 48 256)
+list(POP_BACK pngs large)
+set(ico ${CMAKE_CURRENT_BINARY_DIR}/guess.ico)
+add_custom_command(OUTPUT ${ico}
+  COMMAND ${ICOTOOL} --create --output=${ico} ${pngs} --raw=${large}
+  DEPENDS ${pngs} ${large} VERBATIM)
+
+add_custom_target(icon DEPENDS ${ico})
+
+enable_language(RC)
+configure_file(${here}/guess.rc.in guess.rc @ONLY)
+target_sources(guess PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/guess.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/guess.rc DIRECTORY ${PROJECT_SOURCE_DIR}
+                            PROPERTIES OBJECT_DEPENDS ${ico})
+add_dependencies(guess icon)
+# A release carries no debug sections: they triple the size of the file. The
+# PE linker writes the time into the file's header: the commit's.
+target_link_options(guess PRIVATE $<$<NOT:$<CONFIG:Debug>>:-s>
+                    LINKER:-Map=${CMAKE_CURRENT_BINARY_DIR}/guess.map)
+if(GUESS_EPOCH)
+  set_target_properties(guess PROPERTIES CXX_LINKER_LAUNCHER
+    "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${GUESS_EPOCH}")
+endif()
+
+# The notices that the code linked in from the compiler's libraries owes,
+# as the linker's map lists it.
+set(GUESS_MINGW_COPYRIGHT /usr/share/doc/mingw-w64-x86-64-dev/copyright CACHE FILEPATH
+    "Debian's copyright file of the MinGW-w64 runtime, with the texts of its licences")
+add_custom_command(OUTPUT NOTICES.txt
+  COMMAND ${CMAKE_COMMAND} -DMAP=guess.map -DCOPYRIGHT=${GUESS_MINGW_COPYRIGHT}
+          -DOUTPUT=NOTICES.txt -P ${here}/notices.cmake
+  DEPENDS guess ${here}/notices.cmake ${GUESS_MINGW_COPYRIGHT} VERBATIM)
+add_custom_target(notices ALL DEPENDS NOTICES.txt)
+
+include(${here}/readme.cmake)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+install(TARGETS guess RUNTIME DESTINATION .)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+        ${CMAKE_CURRENT_BINARY_DIR}/NOTICES.txt DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64")
+set(CPACK_STRIP_FILES OFF) # the linker has stripped the program
+
+# The installer is per machine, in Program Files: the game is one program for
+# everyone who uses the machine, where Windows users and their administrators
+# expect programs, and no user can change it; the price is one consent prompt
+# when installing. The upgrade code names the game in every version.
+set(GUESS_UPGRADE_CODE ea8014d9-aa24-4a94-8126-4d71f2855a31)
+find_program(WIXL wixl)
+find_program(MSIINFO msiinfo)
+find_program(MSIBUILD msibuild)
+configure_file(${here}/guess.wxs.in guess.wxs @ONLY)
+configure_file(${here}/installer.cmake.in installer.cmake @ONLY)
+if(WIXL AND MSIINFO AND MSIBUILD)
+  add_custom_target(installer COMMAND ${CMAKE_COMMAND} -P installer.cmake VERBATIM)
+  add_dependencies(installer guess notices)
+else()
+  add_custom_target(installer COMMAND ${CMAKE_COMMAND} -E false
+                    COMMENT "The installer needs wixl and msitools, which are not installed")
+endif()

@@ -1,0 +1,29 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
+"""The game's texts where the documents quote them."""
+import os
+import re
+import unittest
+
+from harness import ROOT, main
+from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
+
+# Each line of a session as the console shows it, with what the player typed.
+LINE = "|".join([re.escape(BANNER.strip()), re.escape(PROMPT) + r"\S+", re.escape(STRIKE) + r"[123]"
+                 + re.escape(LIMIT.strip()), re.escape(INVALID.strip()), re.escape(WIN.strip()),
+                 re.escape(OVER) + r"\d+", re.escape(QUESTION) + r"\S+", re.escape(PAUSE.strip()), ""])
+
+
+class Documents(unittest.TestCase):
+    def test_readme_session(self):
+        with open(os.path.join(ROOT, "README.md"), encoding="utf-8") as readme:
+            [session] = re.findall(r"```text\n(.*?)```", readme.read(), re.S)
+        for line in session.splitlines():
+            self.assertRegex(line, f"^({LINE})$", "a line of README.md's session that the game "
+                             "does not write")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The guess authors
+// SPDX-License-Identifier: MIT
+
+// Sessions of the game played inside a test's own process, as the transcript
+// table and the fuzz targets play them: on a clock that the test sets, and
+// into output with a bound, so that a game that loops fails at once and says
+// so, instead of filling the memory until a timeout.
+#ifndef GUESS_SESSION_H
+#define GUESS_SESSION_H
+
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "game.h"
+
+namespace session {
+
+constexpr std::time_t now = 1700000000;
+
+// The number that a game started in the given second draws.
+inline int drawnAt(std::time_t second)
+{
+    std::srand(static_cast<unsigned>(second));
+    return std::rand() % 20 + 1;
+}
+
+// What the game writes, up to far more than any session of the tests needs.
+class Output : public std::stringbuf {
+public:
+    explicit Output(std::size_t input) : inputSize(input) {}
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        bound(1);
+        return std::stringbuf::overflow(c);
+    }
+    std::streamsize xsputn(const char *text, std::streamsize count) override
+    {
+        bound(count);
+        return std::stringbuf::xsputn(text, count);
+    }
+
+private:
+    static constexpr std::streamsize limit = 1 << 20;
+    std::size_t inputSize;
+
+    void bound(std::streamsize more) const
+    {
+        if (pptr() - pbase() + more > limit)
+            throw std::length_error("the game wrote " + std::to_string(limit) + " bytes for " +
+                                    std::to_string(inputSize) + " bytes of input: does it loop?");
+    }
+};
+
+// Plays one session from in into written, and returns all that the game
+// wrote, with "<pause>" for the closing pause.
+inline std::string play(std::istream &in, Output &written,
+                        const std::function<std::time_t()> &clock)
+{
+    std::ostream out(&written);
+    out.exceptions(std::ios::badbit); // the bound's exception, out of the game
+    playGame(in, out, clock, [&out] { out << "<pause>"; });
+    return written.str();
+}
+
+} // namespace session
+
+#endif

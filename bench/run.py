@@ -13,6 +13,7 @@ absolute figures are printed for information.  Exits non-zero when a target
 is missed.  Peak memory is read with GNU time (Debian package time): a child
 of this script would report the script's own peak, inherited across exec.
 """
+import json
 import os
 import subprocess
 import sys
@@ -20,6 +21,9 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
+sys.path.insert(0, os.path.join(ROOT, "tests"))
+from texts import INVALID, PROMPT  # noqa: E402 (the game's texts, as the tests keep them)
+
 GUESS = os.path.join(ROOT, "build", "release", "guess")
 RUNS = 7
 MIB = 1 << 20
@@ -30,7 +34,8 @@ def build(folder):
     for step in (["cmake", "--preset", "release"], ["cmake", "--build", "--preset", "release"]):
         subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
     yardstick = os.path.join(folder, "yardstick")
-    subprocess.run(["cc", "-O2", "-o", yardstick, os.path.join(HERE, "yardstick.c")], check=True)
+    subprocess.run(["cc", "-O2", f"-DREPLY={json.dumps(INVALID + PROMPT)}", "-o", yardstick,
+                    os.path.join(HERE, "yardstick.c")], check=True)
     return yardstick
 
 

@@ -77,8 +77,9 @@ const Case cases[] = {
     // Invalid input costs nothing and takes the rest of its line with it.
     {"OutOfRange", "0\n21\n-5\n%t\nn\n", "B P I P I P I P C Q Z"},
     {"NotANumber", "abc\n\xe9\n-\n%t\nn\n", "B P I P I P I P C Q Z"},
-    {"Overflow", "99999999999\n2147483648\n-2147483649\n%t\nn\n", "B P I P I P I P C Q Z"},
-    {"RestOfBadLineDiscarded", "0 %t\n%t\nn\n", "B P I P C Q Z"},
+    {"Overflow", "99999999999\n2147483648\n-2147483649\n4294967297\n%t\nn\n",
+     "B P I P I P I P I P C Q Z", 20},
+    {"RestOfBadLineDiscarded", "0 %w\n%t\nn\n", "B P I P C Q Z"},
     {"NumberGluedToText", "%wabc\n%t\nn\n", "B P S1 P I P C Q Z"},
     {"MegabyteBadLine", "%m\n%t\nn\n", "B P I P C Q Z"},
     {"EmptyLinesSkipped", "\n\n \t \n%t\nn\n", "B P C Q Z"},

@@ -135,9 +135,10 @@ def at_second(second, env=None):
     if not faketime:
         raise unittest.SkipTest("not installed: faketime")
     env = dict(env or os.environ)
-    return dict(env, LD_PRELOAD=faketime, TZ="UTC", FAKETIME_ONLY_CMDS="guess",
+    return dict(env, LD_PRELOAD=faketime, TZ="UTC", FAKETIME_ONLY_CMDS="guess,qemu-arm,qemu-aarch64",
                 FAKETIME=time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(second)),
-                # qemu-user takes it, and must not hand it to the game it runs.
+                # qemu-user, which runs a cross-built game, takes the clock
+                # for it, and must not hand the library to it.
                 QEMU_UNSET_ENV="LD_PRELOAD",
                 # A sanitized build must let libfaketime load before its runtime.
                 ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")

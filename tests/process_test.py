@@ -45,9 +45,10 @@ class Process(unittest.TestCase):
 
     def test_draws_from_the_clock(self):
         # Two sessions, their clocks held at seconds that draw different
-        # numbers, each lost on three numbers that its second does not draw.
-        # Without a terminal, no pause.
-        for second in (1767225600, 1767225601):
+        # numbers, one of them past 2038, which a 32-bit time_t cannot count;
+        # each lost on three numbers that its second does not draw. Without a
+        # terminal, no pause.
+        for second in (1767225600, 2240524801):
             result = run(GUESS, data="".join(f"{n}\n" for n in wrong(second) + ["n"]).encode(),
                          env=at_second(second))
             self.assertClean(result)

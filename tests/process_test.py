@@ -63,11 +63,11 @@ class Process(unittest.TestCase):
             reader, writer = os.pipe()
             os.close(reader)
             try:
-                self.assertClean(run(GUESS, stdout=writer, data=lines))
+                self.assertClean(run(GUESS, stdout=writer, data=lines, seconds=5))
             finally:
                 os.close(writer)
         with self.subTest(output="closed descriptor"):
-            self.assertClean(run(["sh", "-c", 'exec "$0" "$@" >&-', *GUESS], data=lines))
+            self.assertClean(run(["sh", "-c", 'exec "$0" "$@" >&-', *GUESS], data=lines, seconds=5))
 
 
 if __name__ == "__main__":

@@ -166,7 +166,9 @@ class Terminal:
         self.keys_one_by_one("the pause")
 
 
-class AtTerminal(unittest.TestCase):
+class OnTerminal(unittest.TestCase):
+    """The helpers of the tests below."""
+
     def terminal(self, *args, **options):
         term = Terminal(*args, **options)
         self.addCleanup(term.close)
@@ -177,6 +179,8 @@ class AtTerminal(unittest.TestCase):
         if left:
             self.fail(f"these modes of the terminal were not put back: {left}")
 
+
+class AtTerminal(OnTerminal):
     def test_prompts_before_input(self):
         term = self.terminal()
         term.expect(PROMPT)
@@ -193,6 +197,32 @@ class AtTerminal(unittest.TestCase):
         self.assertEqual(term.rest(), b"\r\n", "the key was echoed")
         self.assertEqual(term.pending(), 0, "the arrow key left bytes behind")
         self.assertModes(term, term.modes)
+
+
+    def test_ctrl_z_at_the_pause(self):
+        shell = ["bash", "--norc", "--noprofile", "--noediting", "-i"]
+        term = self.terminal(shell, dict(os.environ, PS1="shell> ", HISTFILE="/dev/null"))
+        term.expect(b"shell> ")
+        modes = termios.tcgetattr(term.slave)
+        term.type(shlex.join(GUESS).encode() + b"\n")
+        term.play_to_pause()
+        term.type(b"\x1a")
+        term.expect(b"Stopped")
+        term.expect(b"shell> ")
+        self.assertModes(term, modes)
+        term.type(b"fg\n")
+        term.expect(shlex.join(GUESS).encode())
+        term.keys_one_by_one("the wait after fg")
+        term.expect(PAUSE)
+        term.type(b"x")
+        term.expect(b"shell> ")
+        term.type(b"echo status=$?\n")
+        term.expect(b"status=0")
+        self.assertModes(term, modes)
+
+
+class WaysOut(OnTerminal):
+    """The ways out of the wait: a class apart, so that CTest runs it beside the rest."""
 
     def test_every_way_out_of_the_wait(self):
         key, again = PAUSE + b"\n", b"\r" + PAUSE
@@ -233,28 +263,6 @@ class AtTerminal(unittest.TestCase):
         # qemu-user, which runs a cross-built game, reports a core dump itself.
         line = re.sub(rb"qemu: uncaught target signal [^\n]*\n", b"", line)
         self.assertEqual(line, QUESTION + after, "the bytes from the question's line on")
-
-    def test_ctrl_z_at_the_pause(self):
-        shell = ["bash", "--norc", "--noprofile", "--noediting", "-i"]
-        term = self.terminal(shell, dict(os.environ, PS1="shell> ", HISTFILE="/dev/null"))
-        term.expect(b"shell> ")
-        modes = termios.tcgetattr(term.slave)
-        term.type(shlex.join(GUESS).encode() + b"\n")
-        term.play_to_pause()
-        term.type(b"\x1a")
-        term.expect(b"Stopped")
-        term.expect(b"shell> ")
-        self.assertModes(term, modes)
-        term.type(b"fg\n")
-        term.expect(shlex.join(GUESS).encode())
-        term.keys_one_by_one("the wait after fg")
-        term.expect(PAUSE)
-        term.type(b"x")
-        term.expect(b"shell> ")
-        term.type(b"echo status=$?\n")
-        term.expect(b"status=0")
-        self.assertModes(term, modes)
-
 
 if __name__ == "__main__":
     harness.main()

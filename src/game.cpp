@@ -16,8 +16,9 @@ constexpr int lowest = 1;
 constexpr int highest = 20;
 constexpr int strikeLimit = 3;
 constexpr auto wholeLine = std::numeric_limits<std::streamsize>::max();
-// The texts below state the range and the limit in words of their own.
-static_assert(lowest == 1 && highest == 20 && strikeLimit == 3,
+// The texts below state the range and the limit in words of their own, as
+// the numbers here.
+static_assert(lowest == 1 && highest == 20 && strikeLimit == 3, // NOLINT(*magic-numbers)
               "the texts say 1-20, 1 and 20, and /3: change them with the rules");
 
 } // namespace

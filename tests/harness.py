@@ -79,11 +79,11 @@ def until(found, what, seconds=10):
     return result
 
 
-def run(command, data=None, stdin=None, stdout=None, seconds=10, **options):
+def run(command, data=None, stdin=None, stdout=None, seconds=10, cap=CAP, **options):
     """Runs command to its end in a session of its own, and ends that session: a
-    command that never ends fails within the given seconds, one that writes
-    more than CAP bytes fails at once, and nothing is left running."""
-    limit = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (CAP, CAP))
+    command that never ends fails within the given seconds, one that writes a
+    file of more than cap bytes fails at once, and nothing is left running."""
+    limit = (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (cap, cap))) if cap else None
     stdin = subprocess.PIPE if data is not None else stdin
     with tempfile.TemporaryFile() as out, subprocess.Popen(
             command, stdin=stdin, stdout=stdout or out, stderr=subprocess.PIPE,
@@ -103,8 +103,8 @@ def run(command, data=None, stdin=None, stdout=None, seconds=10, **options):
 
 def tool(*command, check=True, seconds=1500, **options):
     """Runs a tool to its end, with its output as text; unless check is off, a
-    failure shows the tool's own messages."""
-    made = run(command, seconds=seconds, **options)
+    failure shows the tool's own messages. Tools write files of any size."""
+    made = run(command, seconds=seconds, cap=None, **options)
     made = subprocess.CompletedProcess(command, made.returncode, made.stdout.decode(errors="replace"),
                                        made.stderr.decode(errors="replace"))
     if check and made.returncode != 0:

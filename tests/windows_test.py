@@ -46,15 +46,15 @@ def play(text, *args, game=GAME):
     with open(path, "w", encoding="ascii") as file:
         file.write(text)
     with open(path, "rb") as stdin:
-        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=120)
+        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=120, cap=64 << 20)
     return played.returncode, played.stdout.decode().replace("\r\n", "\n")
 
 
 def installed():
     """The versions of guess that Settings > Apps lists, and every file and
     folder on drive C whose path names guess, from the drive's root."""
-    query = run(["wine", "reg", "query", UNINSTALL, "/s"], env=WINE, seconds=120)
-    entries = query.stdout.decode("utf-8", "replace").split("HKEY_")
+    query = tool("wine", "reg", "query", UNINSTALL, "/s", env=WINE, seconds=120, check=False)
+    entries = query.stdout.split("HKEY_")
     versions = [re.search(r"DisplayVersion\s+REG_SZ\s+(\S+)", entry).group(1) for entry in entries
                 if re.search(r"DisplayName\s+REG_SZ\s+guess\s", entry)]
     paths = [os.path.relpath(os.path.join(folder, name), DRIVE)
@@ -116,7 +116,8 @@ class Windows(unittest.TestCase):
         for version, path in msi.items():
             tool("cmake", f"-DVERSION={version}", f"-DOUTPUT={path}", "-P", "installer.cmake",
                  cwd=os.path.join(BUILD, "packaging"))
-        msiexec = lambda *args: run(["wine", "msiexec", *args, "/qn"], env=WINE, seconds=300).returncode
+        msiexec = lambda *args: tool("wine", "msiexec", *args, "/qn", env=WINE, seconds=300,
+                                     check=False).returncode
         for path in msi.values():  # what a failed run left
             msiexec("/x", path)
         shutil.rmtree(os.path.join(DRIVE, FOLDER), ignore_errors=True)

@@ -95,7 +95,7 @@ def run(command, data=None, stdin=None, stdout=None, seconds=10, cap=CAP, **opti
         finally:
             end_session(process.pid)
         if process.returncode == -signal.SIGXFSZ:
-            raise AssertionError(f"{shlex.join(command)} was stopped when it had written {CAP} "
+            raise AssertionError(f"{shlex.join(command)} was stopped when it had written {cap} "
                                  "bytes: does it loop?")
         out.seek(0)
         return subprocess.CompletedProcess(command, process.returncode, out.read(), err)
@@ -143,9 +143,13 @@ def at_second(second, env=None):
                 ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
 
 
+def uninstalled(tools):
+    return [name for name in tools if not shutil.which(name)]
+
+
 def needs(*tools):
     """Skips a test where a tool that it uses is not installed."""
-    missing = [tool for tool in tools if not shutil.which(tool)]
+    missing = uninstalled(tools)
     return unittest.skipIf(missing, "not installed: " + " ".join(missing))
 
 
@@ -163,7 +167,7 @@ def skip(reasons):
 def main(*tools):
     """Runs the calling script's tests, or skips them all where a tool is missing;
     a run whose every test is skipped is reported as skipped."""
-    missing = [tool for tool in tools if not shutil.which(tool)]
+    missing = uninstalled(tools)
     if missing:
         skip(["not installed: " + " ".join(missing)])
     result = unittest.main(exit=False).result

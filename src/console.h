@@ -4,8 +4,8 @@
 #ifndef GUESS_CONSOLE_H
 #define GUESS_CONSOLE_H
 
+#include <iosfwd>
 #include <memory>
-#include <ostream>
 #include <streambuf>
 
 // Sets the standard streams up for play: standard input is read in large

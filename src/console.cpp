@@ -17,21 +17,18 @@
 
 namespace {
 
-#ifdef _WIN32
 long readInput(int fd, char *to, unsigned size)
 {
+#ifdef _WIN32
     return _read(fd, to, size);
-}
 #else
-long readInput(int fd, char *to, size_t size)
-{
     ssize_t count = 0;
     do
         count = read(fd, to, size);
     while (count < 0 && errno == EINTR);
     return count;
-}
 #endif
+}
 
 // Input read from its descriptor in large blocks.  Pending output is flushed
 // only when a block is used up, just before a read that may wait: every
@@ -143,60 +140,41 @@ extern "C" void restoreAndStop(int sig)
     }
 }
 
-// Catches a signal for the length of the wait, unless it was ignored when
-// the game started (as it is for a game started in the background).
-class Catch {
-public:
-    Catch(int caught, void (*handler)(int)) : sig(caught)
-    {
-        sigaction(sig, nullptr, &before);
-        if (before.sa_handler != SIG_IGN)
-            handle(sig, handler);
-    }
-    ~Catch() { sigaction(sig, &before, nullptr); }
-    Catch(const Catch &) = delete;
-    Catch &operator=(const Catch &) = delete;
-
-private:
-    int sig;
-    struct sigaction before = {};
-};
-
-// Keystrokes delivered one at a time and unechoed for as long as it lives.
-// Setting the modes back discards what is left of the key pressed, so the
-// rest of an arrow key's bytes never reaches the shell.
-class RawKeys {
-public:
-    RawKeys()
-    {
-        waiting = saved;
-        waiting.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
-        waiting.c_cc[VMIN] = 1;
-        waiting.c_cc[VTIME] = 0;
-        inWait = 1;
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
-    }
-    ~RawKeys()
-    {
-        inWait = 0;
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    }
-    RawKeys(const RawKeys &) = delete;
-    RawKeys &operator=(const RawKeys &) = delete;
-};
-
+// Waits for one key press, with keystrokes delivered one at a time and
+// unechoed, and the signals that stop or end the program caught, each unless
+// it was ignored when the game started (as it is for a game started in the
+// background). Setting the modes back discards what is left of the key
+// pressed, so the rest of an arrow key's bytes never reaches the shell.
 void waitForKey()
 {
-    const Catch leaving[] = {{SIGINT, restoreAndDie},
-                             {SIGTERM, restoreAndDie},
-                             {SIGHUP, restoreAndDie},
-                             {SIGQUIT, restoreAndDie}};
-    const Catch stopping(SIGTSTP, restoreAndStop);
-    const RawKeys raw;
+    struct Caught {
+        int sig;
+        void (*handler)(int);
+        struct sigaction before;
+    } caught[] = {{SIGINT, restoreAndDie, {}},
+                  {SIGTERM, restoreAndDie, {}},
+                  {SIGHUP, restoreAndDie, {}},
+                  {SIGQUIT, restoreAndDie, {}},
+                  {SIGTSTP, restoreAndStop, {}}};
+    for (Caught &each : caught) {
+        sigaction(each.sig, nullptr, &each.before);
+        if (each.before.sa_handler != SIG_IGN)
+            handle(each.sig, each.handler);
+    }
+    waiting = saved;
+    waiting.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+    waiting.c_cc[VMIN] = 1;
+    waiting.c_cc[VTIME] = 0;
+    inWait = 1;
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
     // Room for all the bytes of one key, as an arrow or function key sends.
     constexpr unsigned longestKey = 32;
     char key[longestKey];
     readInput(STDIN_FILENO, key, sizeof key);
+    inWait = 0;
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    for (const Caught &each : caught)
+        sigaction(each.sig, &each.before, nullptr);
 }
 
 } // namespace

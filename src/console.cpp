@@ -140,27 +140,34 @@ extern "C" void restoreAndStop(int sig)
     }
 }
 
-// Waits for one key press, with keystrokes delivered one at a time and
-// unechoed, and the signals that stop or end the program caught, each unless
-// it was ignored when the game started (as it is for a game started in the
-// background). Setting the modes back discards what is left of the key
-// pressed, so the rest of an arrow key's bytes never reaches the shell.
-void waitForKey()
+} // namespace
+
+void closingPause()
 {
-    struct Caught {
+    // Without a terminal there is nobody to press a key.
+    if (isatty(STDIN_FILENO) == 0 || tcgetattr(STDIN_FILENO, &saved) != 0)
+        return;
+    std::cout << pausePrompt << std::flush;
+    // The signals that stop or end the program are caught from now on, each
+    // unless it was ignored when the game started (as it is for a game
+    // started in the background).
+    const struct {
         int sig;
         void (*handler)(int);
-        struct sigaction before;
-    } caught[] = {{SIGINT, restoreAndDie, {}},
-                  {SIGTERM, restoreAndDie, {}},
-                  {SIGHUP, restoreAndDie, {}},
-                  {SIGQUIT, restoreAndDie, {}},
-                  {SIGTSTP, restoreAndStop, {}}};
-    for (Caught &each : caught) {
-        sigaction(each.sig, nullptr, &each.before);
-        if (each.before.sa_handler != SIG_IGN)
+    } caught[] = {{SIGINT, restoreAndDie},
+                  {SIGTERM, restoreAndDie},
+                  {SIGHUP, restoreAndDie},
+                  {SIGQUIT, restoreAndDie},
+                  {SIGTSTP, restoreAndStop}};
+    for (const auto &each : caught) {
+        struct sigaction before = {};
+        sigaction(each.sig, nullptr, &before);
+        if (before.sa_handler != SIG_IGN)
             handle(each.sig, each.handler);
     }
+    // Keystrokes come one at a time and unechoed. Setting the modes back
+    // discards what is left of the key pressed, so the rest of an arrow
+    // key's bytes never reaches the shell.
     waiting = saved;
     waiting.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
     waiting.c_cc[VMIN] = 1;
@@ -173,19 +180,6 @@ void waitForKey()
     readInput(STDIN_FILENO, key, sizeof key);
     inWait = 0;
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    for (const Caught &each : caught)
-        sigaction(each.sig, &each.before, nullptr);
-}
-
-} // namespace
-
-void closingPause()
-{
-    // Without a terminal there is nobody to press a key.
-    if (isatty(STDIN_FILENO) == 0 || tcgetattr(STDIN_FILENO, &saved) != 0)
-        return;
-    std::cout << pausePrompt << std::flush;
-    waitForKey();
     std::cout << '\n' << std::flush;
 }
 

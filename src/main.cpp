@@ -8,26 +8,18 @@
 #include "console.h"
 #include "game.h"
 
-namespace {
-
 // Each game's draw is seeded from the calendar second, which a 32-bit time_t
 // cannot count past 19 January 2038: from then on time() fails, and every game
 // would draw the same number.
 static_assert(sizeof(std::time_t) >= sizeof(std::int64_t),
               "time_t has 32 bits: build with -D_TIME_BITS=64 -D_FILE_OFFSET_BITS=64");
 
-std::time_t calendarSeconds()
-{
-    return std::time(nullptr);
-}
-
-} // namespace
-
 // Plays games at the console until the player declines another.
 void playGame()
 {
     useConsole();
-    playGame(std::cin, std::cout, calendarSeconds, closingPause);
+    playGame(
+        std::cin, std::cout, [] { return std::time(nullptr); }, closingPause);
 }
 
 int main()

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Sessions of the game played inside a test's own process, as the transcript
-// table and the fuzz targets play them: on a clock that the test sets, and
+// table and the fuzz target play them: on a clock that the test sets, and
 // into output with a bound, so that a game that loops fails at once and says
 // so, instead of filling the memory until a timeout.
 #ifndef GUESS_SESSION_H

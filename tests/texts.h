@@ -5,7 +5,7 @@
 // and the fuzzer include this file, and texts.py reads it for the Python
 // tests. They are written out here, not taken from the game, so that a text
 // changed in the game alone fails the tests. README.md and guess.6.in quote
-// some of them, and bench/yardstick.c has a copy of its own.
+// some of them, and the benchmark's yardstick is compiled with them.
 #ifndef GUESS_TEXTS_H
 #define GUESS_TEXTS_H
 

@@ -14,14 +14,7 @@ namespace {
 
 using session::drawnAt;
 using session::now;
-
-// Plays a whole session on the given input; the closing pause shows as "<pause>".
-std::string play(const std::string &input, const std::function<std::time_t()> &clock)
-{
-    std::istringstream in(input);
-    session::Output out(input.size());
-    return session::play(in, out, clock);
-}
+using session::play;
 
 // Spells out a transcript written in short words: %t stands for the drawn
 // number, %w and %v for two different wrong ones, and %m for a megabyte of

@@ -61,6 +61,14 @@ inline std::string play(std::istream &in, Output &written,
     return written.str();
 }
 
+// Plays one session on the given input, and returns all that the game wrote.
+inline std::string play(const std::string &input, const std::function<std::time_t()> &clock)
+{
+    std::istringstream in(input);
+    Output written(input.size());
+    return play(in, written, clock);
+}
+
 } // namespace session
 
 #endif

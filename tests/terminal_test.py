@@ -108,8 +108,9 @@ class Terminal:
     def expect(self, *texts, seconds=10):
         """Reads what the game writes until one of texts shows, and returns that one."""
         def found():
-            self.read(0.05)
             places = [(self.seen.find(t), t) for t in texts if t in self.seen]
+            if not places:
+                self.read(0.05)
             return min(places) if places else None
         try:
             at, text = harness.until(found, f"{' or '.join(map(repr, texts))} from the game", seconds)

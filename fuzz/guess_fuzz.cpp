@@ -7,6 +7,7 @@
 // pieces, each a byte n and the n + 1 bytes after it, and each piece reaches
 // the reader as a read of its own, as a terminal delivers each line: every
 // byte can open a read.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,7 +29,9 @@ namespace {
 
 // The screen while the reader reads the pipe: it keeps what the game writes,
 // and each flush, which the reader makes before each read, puts the next
-// piece into the pipe, or ends the input once the pieces are used up.
+// piece into the pipe, or ends the input once the pieces are used up. A
+// reader that reads on at the end of its input is stopped, with what it was
+// not yet given; one that reads without a flush finds the pipe empty.
 class Feeder : public session::Output {
 public:
     Feeder(int to, std::vector<std::string_view> all, std::size_t size)
@@ -43,6 +46,15 @@ public:
     Feeder(const Feeder &) = delete;
     Feeder &operator=(const Feeder &) = delete;
 
+    // The input that the reader has not been given yet.
+    std::string unread() const
+    {
+        std::string rest;
+        for (std::size_t at = next; at < pieces.size(); ++at)
+            rest += pieces[at];
+        return rest;
+    }
+
 protected:
     int sync() override
     {
@@ -53,6 +65,9 @@ protected:
         } else if (fd >= 0) {
             close(fd);
             fd = -1;
+        } else if (++readsAfterEnd > 1) {
+            std::fprintf(stderr, "the reader reads on after the end of its input\n");
+            std::abort();
         }
         return 0;
     }
@@ -61,6 +76,7 @@ private:
     int fd;
     std::vector<std::string_view> pieces;
     std::size_t next = 0;
+    int readsAfterEnd = 0;
 };
 
 // Checks one session's output: games of at most three strikes, a game-over
@@ -133,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto clock = [] { return session::now; };
     int ends[2];
-    if (pipe(ends) != 0)
+    if (pipe(ends) != 0 || fcntl(ends[0], F_SETFL, O_NONBLOCK) != 0)
         std::abort();
     Feeder feeder(ends[1], pieces, size);
     std::ostream screen(&feeder);
@@ -147,9 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
         std::fprintf(stderr,
                      "the reader's session differs from byte %td:\n%s\nwhere a string stream's "
-                     "has:\n%s\n",
+                     "has:\n%s\nand the reader was not given (each piece at a flush):\n%s\n",
                      at.first - got.begin(), std::string(at.first, got.end()).c_str(),
-                     std::string(at.second, want.end()).c_str());
+                     std::string(at.second, want.end()).c_str(), feeder.unread().c_str());
         std::abort();
     }
     check(want, session::drawnAt(session::now));

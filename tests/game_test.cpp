@@ -62,6 +62,7 @@ const Case cases[] = {
     // Guesses and strikes.
     {"FirstGuessWins", "%t\nn\n", "B P C Q Z"},
     {"WinAfterStrike", "%w\n%t\nn\n", "B P S1 P C Q Z"},
+    {"WinOnLastTry", "%w\n%v\n%t\nn\n", "B P S1 P S2 P C Q Z"},
     {"ThreeStrikesLose", "%w\n%v\n%w\nn\n", "B P S1 P S2 P S3 O Q Z"},
     {"GuessesShareALine", "%w %v %w\nn\n", "B P S1 P S2 P S3 O Q Z"},
     {"SignedGuess", "+%t\nn\n", "B P C Q Z"},

@@ -3,15 +3,18 @@
 
 """How the Python tests meet the build, the game and the tools: the build
 under test, commands run in a session of their own and ended whole, tools
-whose messages show when they fail, one poller, the processes in /proc, a
+whose messages show when they fail, one poller that stops as soon as the game
+can no longer give what it awaits, what the game does as /proc shows it, a
 clock held at a known second, and skips that CTest reports with their reasons.
 
 GUESS_BUILD names the build (by default the dev preset's), GUESS_GAME the
 game's command (by default the build's game), so that
 python3 tests/NAME_test.py -k PATTERN runs the tests that match."""
+import contextlib
 import ctypes
 import glob
 import os
+import re
 import resource
 import shlex
 import shutil
@@ -26,6 +29,8 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.environ.get("GUESS_BUILD") or os.path.join(ROOT, "build", "dev")
 CAP = 8 << 20  # the most that a command may write to a file: a game that writes more loops
 SKIPPED = 77  # the exit status that CTest reports as a skipped test
+# The script's own deadline, which CTest sets before its own (GUESS_SECONDS).
+END = time.monotonic() + float(os.environ.get("GUESS_SECONDS", 3600))
 
 
 def cached(name):
@@ -62,36 +67,76 @@ def processes():
 def end_session(leader):
     """Kills every process left in the session or process group that leader began."""
     for pid in processes():
-        try:
+        with contextlib.suppress(OSError):  # gone meanwhile
             if leader in (os.getsid(pid), os.getpgid(pid)):
                 os.kill(pid, signal.SIGKILL)
-        except OSError:
-            pass  # gone meanwhile
 
 
-def until(found, what, seconds=10):
-    """Polls found() until it gives something, and returns that; fails naming what."""
-    deadline = time.monotonic() + seconds
-    while not (result := found()):
-        if time.monotonic() > deadline:
-            raise AssertionError(f"no {what} after {seconds} s")
+def doing(pid, counts, unread=lambda: 0):
+    """Why the process will write nothing more unasked, as /proc shows it: it
+    sleeps reading its standard input, or it loops (counts keeps what it last
+    did); else None. A process with a signal or input (unread()) still to come
+    looks asleep until the scheduler wakes it, so it is looked at after both."""
+    try:
+        with open(f"/proc/{pid}/status", encoding="ascii") as status:
+            masks = {k: int(v, 16) for k, v in re.findall(r"(SigPnd|ShdPnd|SigBlk):\s*(\w+)", status.read())}
+        if (masks["SigPnd"] | masks["ShdPnd"]) & ~masks["SigBlk"] or unread():
+            return None
+        with open(f"/proc/{pid}/syscall", encoding="ascii") as call, \
+             open(f"/proc/{pid}/io", encoding="ascii") as io, open(f"/proc/{pid}/stat", "rb") as stat:
+            call, io, stat = call.read().split()[:2], io.read().split(), stat.read().rsplit(b")")[-1].split()
+    except OSError:
+        return None  # gone meanwhile, or not ours to read
+    moved, cpu = io[1:4:2], (int(stat[11]) + int(stat[12])) / os.sysconf("SC_CLK_TCK")  # rchar, wchar
+    last, since = counts.get(pid, (None, cpu))
+    counts[pid] = (moved, since if moved == last else cpu)
+    if cpu - counts[pid][1] > 1:
+        return f"loops ({cpu - since:.1f} s of processor time, no byte read or written)"
+    return "waits for input" if call == ["0", "0x0"] else None  # read(0, ...) on x86-64
+
+
+def until(found, what, seconds=30, stuck=lambda: None):
+    """Polls found() until it gives something, and returns that; fails naming what
+    as soon as stuck() says why it never will, else at a backstop of seconds."""
+    start = time.monotonic()
+    while True:
+        why = stuck()  # first, so that found() then sees all that came before
+        if result := found():
+            return result
+        if why:
+            raise AssertionError(f"{why} without {what}")
+        if time.monotonic() > min(start + seconds, END):
+            raise AssertionError(f"{time.monotonic() - start:.0f} s without {what}")
         time.sleep(0.01)
-    return result
 
 
-def run(command, data=None, stdin=None, stdout=None, seconds=10, cap=CAP, **options):
-    """Runs command to its end in a session of its own, and ends that session: a
-    command that never ends fails within the given seconds, one that writes a
-    file of more than cap bytes fails at once, and nothing is left running."""
+def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=True, **options):
+    """Runs command to its end in a session of its own, and ends that session: it
+    fails at once when it writes a file of more than cap bytes and, unless watch
+    is off, when doing() says why it will not end; else after the seconds."""
     limit = (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (cap, cap))) if cap else None
     stdin = subprocess.PIPE if data is not None else stdin
     with tempfile.TemporaryFile() as out, subprocess.Popen(
             command, stdin=stdin, stdout=stdout or out, stderr=subprocess.PIPE,
             start_new_session=True, preexec_fn=limit, **options) as process:
+        sent, counts = [data], {}
+
+        def ended():
+            try:
+                return [process.communicate(sent.pop() if sent else None, timeout=0.05)[1]]
+            except subprocess.TimeoutExpired:
+                return None
+
+        def stuck():
+            fed = process.stdin is None or process.stdin.closed  # all that it gets
+            for pid in processes() if watch else []:
+                with contextlib.suppress(OSError):
+                    why = os.getsid(pid) == process.pid and doing(pid, counts)
+                    if why and (fed or not why.startswith("waits")):
+                        return f"{shlex.join(command)} {why}"
+            return None
         try:
-            err = process.communicate(data, timeout=seconds)[1]
-        except subprocess.TimeoutExpired:
-            raise AssertionError(f"{shlex.join(command)} did not end in {seconds} s") from None
+            [err] = until(ended, "ending", seconds, stuck)
         finally:
             end_session(process.pid)
         if process.returncode == -signal.SIGXFSZ:
@@ -104,7 +149,7 @@ def run(command, data=None, stdin=None, stdout=None, seconds=10, cap=CAP, **opti
 def tool(*command, check=True, seconds=1500, **options):
     """Runs a tool to its end, with its output as text; unless check is off, a
     failure shows the tool's own messages. Tools write files of any size."""
-    made = run(command, seconds=seconds, cap=None, **options)
+    made = run(command, seconds=seconds, cap=None, watch=False, **options)
     made = subprocess.CompletedProcess(command, made.returncode, made.stdout.decode(errors="replace"),
                                        made.stderr.decode(errors="replace"))
     if check and made.returncode != 0:
@@ -153,24 +198,20 @@ def needs(*tools):
     return unittest.skipIf(missing, "not installed: " + " ".join(missing))
 
 
-def skip(reasons):
-    """Ends the script as a skipped test, saying why; under CTest the reason is
-    also noted in the file that GUESS_SKIPPED names, which CTest shows at the end."""
-    why = "; ".join(reasons)
-    print("skipped:", why)
-    if os.environ.get("GUESS_SKIPPED"):
+def main(*tools):
+    """Runs the calling script's tests, or skips them all where a tool is missing.
+    Why tests were skipped is noted in the file that GUESS_SKIPPED names, which
+    CTest shows at the end; a run that skips all is a skipped test."""
+    missing = uninstalled(tools)
+    result = None if missing else unittest.main(exit=False).result
+    if result and not result.testsRun:
+        sys.exit(f"no test matches {' '.join(sys.argv[1:])!r}")
+    why = "; ".join(sorted({f"{test.id().split('.')[-1]}: {reason}" for test, reason in result.skipped})
+                    if result else ["not installed: " + " ".join(missing)])
+    if why and os.environ.get("GUESS_SKIPPED"):
         with open(os.environ["GUESS_SKIPPED"], "a", encoding="utf-8") as log:
             log.write(f"skipped {' '.join([os.path.basename(sys.argv[0]), *sys.argv[1:]])}: {why}\n")
-    sys.exit(SKIPPED)
-
-
-def main(*tools):
-    """Runs the calling script's tests, or skips them all where a tool is missing;
-    a run whose every test is skipped is reported as skipped."""
-    missing = uninstalled(tools)
-    if missing:
-        skip(["not installed: " + " ".join(missing)])
-    result = unittest.main(exit=False).result
-    if result.testsRun and len(result.skipped) == result.testsRun:
-        skip(sorted({reason for _, reason in result.skipped}))
-    sys.exit(not result.wasSuccessful())
+    if why:
+        print("skipped:", why)
+    sys.exit(SKIPPED if not result or len(result.skipped) == result.testsRun
+             else not result.wasSuccessful())

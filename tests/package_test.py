@@ -104,17 +104,17 @@ class DebianPackage(unittest.TestCase):
         windows = lambda: tool("xdotool", "search", "--class", "xterm", env=env, check=False).stdout.split()
         xdotool = lambda *args: tool("xdotool", *args, env=env)
 
-        [window] = until(windows, "terminal window", seconds=30)
-        game = until(lambda: game_in(self.root), "game in the window")
+        [window] = until(windows, "a terminal window", seconds=30)
+        game = until(lambda: game_in(self.root), "the game in the window")
         self.addCleanup(end_session, int(game))
         terminal = os.open(os.readlink(f"/proc/{game}/fd/0"), os.O_RDONLY | os.O_NOCTTY)
         self.addCleanup(os.close, terminal)
         xdotool("windowfocus", "--sync", window)
         xdotool("type", "--delay", "20", "".join(f"{n}\n" for n in wrong(second)) + "n\n")
-        until(lambda: not termios.tcgetattr(terminal)[3] & termios.ICANON, "closing wait")
+        until(lambda: not termios.tcgetattr(terminal)[3] & termios.ICANON, "the closing wait")
         self.assertEqual(windows(), [window], "the window did not stay at the closing wait")
         xdotool("key", "x")
-        until(lambda: not windows(), "window closed after the key", seconds=10)
+        until(lambda: not windows(), "the window closing after the key", seconds=10)
 
 
 if __name__ == "__main__":

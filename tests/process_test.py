@@ -63,11 +63,11 @@ class Process(unittest.TestCase):
             reader, writer = os.pipe()
             os.close(reader)
             try:
-                self.assertClean(run(GUESS, stdout=writer, data=lines, seconds=5))
+                self.assertClean(run(GUESS, stdout=writer, data=lines))
             finally:
                 os.close(writer)
         with self.subTest(output="closed descriptor"):
-            self.assertClean(run(["sh", "-c", 'exec "$0" "$@" >&-', *GUESS], data=lines, seconds=5))
+            self.assertClean(run(["sh", "-c", 'exec "$0" "$@" >&-', *GUESS], data=lines))
 
 
 if __name__ == "__main__":

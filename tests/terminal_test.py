@@ -15,7 +15,6 @@ import subprocess
 import sys
 import tempfile
 import termios
-import time
 import unittest
 
 import harness
@@ -85,6 +84,7 @@ class Terminal:
         if out != self.slave:
             os.close(out)
         self.seen = self.log = b""
+        self.counts = {}
 
     def close(self):
         harness.end_session(self.game.pid)
@@ -105,7 +105,20 @@ class Terminal:
         self.log += more
         return bool(more)  # nothing at a pipe's or a file's end
 
-    def expect(self, *texts, seconds=10):
+    def doing(self):
+        """Why the game, or whoever reads the terminal now, will write nothing more
+        unasked; what it wrote before is then read, as it may still be on its way."""
+        if self.game.poll() is not None:
+            why = f"the game has ended with status {self.game.returncode}"
+        else:
+            reader = os.tcgetpgrp(self.master) or self.game.pid  # the foreground's
+            why = harness.doing(reader, self.counts, self.pending)
+            why = why and f"{'the game' if reader == self.game.pid else f'process {reader}'} {why}"
+        while why and self.read(0):
+            pass
+        return why
+
+    def expect(self, *texts):
         """Reads what the game writes until one of texts shows, and returns that one."""
         def found():
             places = [(self.seen.find(t), t) for t in texts if t in self.seen]
@@ -113,7 +126,8 @@ class Terminal:
                 self.read(0.05)
             return min(places) if places else None
         try:
-            at, text = harness.until(found, f"{' or '.join(map(repr, texts))} from the game", seconds)
+            at, text = harness.until(found, f"having written {' or '.join(map(repr, texts))}",
+                                     stuck=self.doing)
         except AssertionError as error:
             raise AssertionError(f"{error}; it wrote {self.seen[-300:]!r}") from None
         self.seen = self.seen[at + len(text):]
@@ -133,6 +147,18 @@ class Terminal:
 
     def type(self, keys):
         os.write(self.master, keys)
+        # A look at the terminal hands the keys on to the game at once, where
+        # pending() counts them until the game reads them.
+        select.select([self.slave], [], [], 0)
+
+    def status(self, after):
+        """The game's exit status once it ends, failing as soon as it waits instead."""
+        return harness.until(lambda: self.game.poll() is not None and [self.game.returncode],
+                             f"ending after {after}", stuck=self.doing)[0]
+
+    def check_modes(self, modes, fault="these modes of the terminal were not put back"):
+        if left := changed(modes, termios.tcgetattr(self.slave)):
+            raise AssertionError(f"{fault}: {left}")
 
     def pending(self):
         """The count of bytes typed that nobody has read."""
@@ -142,18 +168,16 @@ class Terminal:
     def keys_one_by_one(self, what):
         """Waits for the terminal to leave line-by-line input, or fails naming what waits."""
         harness.until(lambda: not termios.tcgetattr(self.slave)[3] & termios.ICANON,
-                      f"one-key mode of the terminal for {what}", seconds=5)
+                      f"one-key mode of the terminal for {what}", stuck=self.doing)
 
     def stop_and_continue(self):
         """Stops the game with SIGTSTP and continues it, as a job-control shell would."""
         self.game.send_signal(signal.SIGTSTP)
         status = harness.until(lambda: os.waitpid(self.game.pid, os.WUNTRACED | os.WNOHANG)[1],
-                               "stop of the game after SIGTSTP")
+                               "the game stopping after SIGTSTP")
         if not os.WIFSTOPPED(status):
             raise AssertionError(f"the game ended instead of stopping: status {status}")
-        left = changed(self.modes, termios.tcgetattr(self.slave))
-        if left:
-            raise AssertionError(f"stopped with these modes not put back: {left}")
+        self.check_modes(self.modes, "stopped with these modes not put back")
         self.game.send_signal(signal.SIGCONT)
         self.keys_one_by_one("the wait continued")
         self.expect(b"\r" + PAUSE)
@@ -180,11 +204,6 @@ class OnTerminal(unittest.TestCase):
         self.addCleanup(term.close)
         return term
 
-    def assertModes(self, term, modes):
-        left = changed(modes, termios.tcgetattr(term.slave))
-        if left:
-            self.fail(f"these modes of the terminal were not put back: {left}")
-
 
 class AtTerminal(OnTerminal):
     def test_prompts_before_input(self):
@@ -196,13 +215,15 @@ class AtTerminal(OnTerminal):
     def test_pause_waits_for_one_key(self):
         term = self.terminal()
         term.play_to_pause(b"n\ntyped ahead\n")
-        time.sleep(0.3)
-        self.assertIsNone(term.game.poll(), "the pause did not wait")
+        harness.until(lambda: "waits" in (term.doing() or ""), "waiting for a key", stuck=term.doing)
         term.type(b"\x1b[A")
-        self.assertEqual(term.game.wait(timeout=10), 0, "the game's exit status after the key")
+        self.assertEqual(term.status("the key"), 0, "the game's exit status after the key")
         self.assertEqual(term.pending(), 0, "the arrow key left bytes behind")
-        self.assertModes(term, term.modes)
-        self.assertEqual(term.rest(), b"\r\n", "the key was echoed")
+        term.check_modes(term.modes)
+        # The line typed ahead is echoed as typed, which may reach the screen
+        # after the prompt.
+        rest = term.rest().replace(b"typed ahead\r\n", b"", 1)
+        self.assertEqual(rest, b"\r\n", "the key was echoed")
 
 
     def test_ctrl_z_at_the_pause(self):
@@ -215,7 +236,7 @@ class AtTerminal(OnTerminal):
         term.type(b"\x1a")
         term.expect(b"Stopped")
         term.expect(b"shell> ")
-        self.assertModes(term, modes)
+        term.check_modes(modes)
         term.type(b"fg\n")
         term.expect(shlex.join(GUESS).encode())
         term.keys_one_by_one("the wait after fg")
@@ -224,7 +245,7 @@ class AtTerminal(OnTerminal):
         term.expect(b"shell> ")
         term.type(b"echo status=$?\n")
         term.expect(b"status=0")
-        self.assertModes(term, modes)
+        term.check_modes(modes)
 
 
 class WaysOut(OnTerminal):
@@ -258,8 +279,8 @@ class WaysOut(OnTerminal):
                 term.type(step)
             else:
                 term.game.send_signal(step)
-        self.assertEqual(term.game.wait(timeout=10), status, "the exit status (-N: signal N)")
-        self.assertModes(term, term.modes)
+        self.assertEqual(term.status(way.steps), status, "the exit status (-N: signal N)")
+        term.check_modes(term.modes)
         self.assertEqual(term.pending(), 0, "typed keys outlived the game")
         # At the terminal the answer's echo comes first, and lines end in CRLF.
         if output == "terminal":

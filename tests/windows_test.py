@@ -46,7 +46,8 @@ def play(text, *args, game=GAME):
     with open(path, "w", encoding="ascii") as file:
         file.write(text)
     with open(path, "rb") as stdin:
-        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=120, cap=64 << 20)
+        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=120, cap=64 << 20,
+                     watch=False)
     return played.returncode, played.stdout.decode().replace("\r\n", "\n")
 
 

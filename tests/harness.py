@@ -22,6 +22,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -116,16 +117,12 @@ def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=
     is off, when doing() says why it will not end; else after the seconds."""
     limit = (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (cap, cap))) if cap else None
     stdin = subprocess.PIPE if data is not None else stdin
-    with tempfile.TemporaryFile() as out, subprocess.Popen(
-            command, stdin=stdin, stdout=stdout or out, stderr=subprocess.PIPE,
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err, subprocess.Popen(
+            command, stdin=stdin, stdout=stdout or out, stderr=err,
             start_new_session=True, preexec_fn=limit, **options) as process:
-        sent, counts = [data], {}
-
-        def ended():
-            try:
-                return [process.communicate(sent.pop() if sent else None, timeout=0.05)[1]]
-            except subprocess.TimeoutExpired:
-                return None
+        if data is not None:
+            threading.Thread(target=feed, args=(process.stdin, data), daemon=True).start()
+        counts = {}
 
         def stuck():
             fed = process.stdin is None or process.stdin.closed  # all that it gets
@@ -136,14 +133,21 @@ def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=
                         return f"{shlex.join(command)} {why}"
             return None
         try:
-            [err] = until(ended, "ending", seconds, stuck)
+            until(lambda: process.poll() is not None, "ending", seconds, stuck)
         finally:
             end_session(process.pid)
         if process.returncode == -signal.SIGXFSZ:
             raise AssertionError(f"{shlex.join(command)} was stopped when it had written {cap} "
                                  "bytes: does it loop?")
         out.seek(0)
-        return subprocess.CompletedProcess(command, process.returncode, out.read(), err)
+        err.seek(0)
+        return subprocess.CompletedProcess(command, process.returncode, out.read(), err.read())
+
+
+def feed(pipe, data):
+    """Writes data into the pipe and closes it, or stops where the reader has gone."""
+    with contextlib.suppress(BrokenPipeError), pipe:
+        pipe.write(data)
 
 
 def tool(*command, check=True, seconds=1500, **options):

@@ -3,7 +3,6 @@
 # SPDX-License-Identifier: MIT
 
 """The built game as a process: what it writes, its exit status, its stderr."""
-import os
 import re
 import shlex
 import tempfile
@@ -58,17 +57,10 @@ class Process(unittest.TestCase):
                              f"the number shown is not the one drawn at second {second}")
 
     def test_survives_closed_output(self):
-        lines = b"abc\n" * 200000
-        with self.subTest(output="broken pipe"):
-            reader, writer = os.pipe()
-            os.close(reader)
-            try:
-                self.assertClean(run(GUESS, stdout=writer, data=lines))
-            finally:
-                os.close(writer)
-        with self.subTest(output="closed descriptor"):
-            self.assertClean(run(["sh", "-c", 'exec "$0" "$@" >&-', *GUESS], data=lines))
-
+        for output, script in {"broken pipe": 'set -o pipefail; "$0" "$@" | true',
+                               "closed descriptor": 'exec "$0" "$@" >&-'}.items():
+            with self.subTest(output=output):
+                self.assertClean(run(["bash", "-c", script, *GUESS], data=b"abc\n" * 200000))
 
 if __name__ == "__main__":
     main()

@@ -3,9 +3,8 @@
 
 """How the Python tests meet the build, the game and the tools: the build
 under test, commands run in a session of their own and ended whole, tools
-whose messages show when they fail, one poller that stops as soon as the game
-can no longer give what it awaits, what the game does as /proc shows it, a
-clock held at a known second, and skips that CTest reports with their reasons.
+whose messages show when they fail, one poller, what /proc says a process
+does, a clock held at a known second, and skips that CTest reports.
 
 GUESS_BUILD names the build (by default the dev preset's), GUESS_GAME the
 game's command (by default the build's game), so that
@@ -120,8 +119,8 @@ def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err, subprocess.Popen(
             command, stdin=stdin, stdout=stdout or out, stderr=err,
             start_new_session=True, preexec_fn=limit, **options) as process:
-        if data is not None:
-            threading.Thread(target=feed, args=(process.stdin, data), daemon=True).start()
+        # The input goes in beside the watch: a retried communicate() sends no more.
+        threading.Thread(target=process.communicate, args=(data,), daemon=True).start()
         counts = {}
 
         def stuck():
@@ -142,12 +141,6 @@ def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=
         out.seek(0)
         err.seek(0)
         return subprocess.CompletedProcess(command, process.returncode, out.read(), err.read())
-
-
-def feed(pipe, data):
-    """Writes data into the pipe and closes it, or stops where the reader has gone."""
-    with contextlib.suppress(BrokenPipeError), pipe:
-        pipe.write(data)
 
 
 def tool(*command, check=True, seconds=1500, **options):

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The guess authors
 // SPDX-License-Identifier: MIT
 
-// Plays the game on arbitrary input twice: through the console's own reader
+// Plays the game on arbitrary input twice: through the console's block reader
 // on a pipe, and from a string stream. Both must write the same, and that a
 // well-formed session made of the game's own texts. The input is a series of
 // pieces, each a byte n and the n + 1 bytes after it, and each piece reaches
-// the reader as a read of its own, as a terminal delivers each line: every
+// the block reader as a read of its own, as a terminal delivers each line: every
 // byte can open a read.
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,10 +27,10 @@
 
 namespace {
 
-// The screen while the reader reads the pipe: it keeps what the game writes,
-// and each flush, which the reader makes before each read, puts the next
+// The screen while the block reader reads the pipe: it keeps what the game writes,
+// and each flush, which the block reader makes before each read, puts the next
 // piece into the pipe, or ends the input once the pieces are used up. A
-// reader that reads on at the end of its input is stopped, with what it was
+// block reader that reads on at the end of its input is stopped, with what it was
 // not yet given; one that reads without a flush finds the pipe empty.
 class Feeder : public session::Output {
 public:
@@ -46,7 +46,7 @@ public:
     Feeder(const Feeder &) = delete;
     Feeder &operator=(const Feeder &) = delete;
 
-    // The input that the reader has not been given yet.
+    // The input that the block reader has not been given yet.
     std::string unread() const
     {
         std::string rest;
@@ -66,7 +66,7 @@ protected:
             close(fd);
             fd = -1;
         } else if (++readsAfterEnd > 1) {
-            std::fprintf(stderr, "the reader reads on after the end of its input\n");
+            std::fprintf(stderr, "the block reader reads on after the end of its input\n");
             std::abort();
         }
         return 0;
@@ -161,11 +161,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string want = session::play(whole, clock);
     if (got != want) {
         const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
-        std::fprintf(stderr,
-                     "the reader's session differs from byte %td:\n%s\nwhere a string stream's "
-                     "has:\n%s\nand the reader was not given (each piece at a flush):\n%s\n",
-                     at.first - got.begin(), std::string(at.first, got.end()).c_str(),
-                     std::string(at.second, want.end()).c_str(), feeder.unread().c_str());
+        std::fprintf(
+            stderr,
+            "the block reader's session differs from byte %td:\n%s\nwhere a string stream's "
+            "has:\n%s\nand the block reader was not given (each piece at a flush):\n%s\n",
+            at.first - got.begin(), std::string(at.first, got.end()).c_str(),
+            std::string(at.second, want.end()).c_str(), feeder.unread().c_str());
         std::abort();
     }
     check(want, session::drawnAt(session::now));

@@ -30,13 +30,13 @@ long readInput(int fd, char *to, unsigned size)
 #endif
 }
 
-// Input read from its descriptor in large blocks.  Pending output is flushed
-// only when a block is used up, just before a read that may wait: every
-// prompt is on the screen before the game waits for the player, and scripted
-// input costs no write per line.
-class ConsoleInput : public std::streambuf {
+// The block reader: input read from its descriptor in large blocks.  Pending
+// output is flushed only when a block is used up, just before a read that may
+// wait: every prompt is on the screen before the game waits for the player,
+// and scripted input costs no write per line.
+class BlockReader : public std::streambuf {
 public:
-    ConsoleInput(int from, std::ostream &to) : fd(from), screen(to) {}
+    BlockReader(int from, std::ostream &to) : fd(from), screen(to) {}
 
 protected:
     int_type underflow() override
@@ -72,7 +72,7 @@ void handle(int sig, void (*handler)(int))
 
 std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen)
 {
-    return std::make_unique<ConsoleInput>(fd, screen);
+    return std::make_unique<BlockReader>(fd, screen);
 }
 
 void useConsole()

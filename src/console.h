@@ -13,8 +13,8 @@
 // for the player, rather than before every read.
 void useConsole();
 
-// The reader that useConsole puts on standard input, for any descriptor:
-// large blocks, with screen flushed before each read.
+// The block reader that useConsole puts on standard input, for any
+// descriptor: large blocks, with screen flushed before each read.
 std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen);
 
 // Waits for one key press before the program ends, so that a console window

@@ -8,9 +8,6 @@
 #include <functional>
 #include <iosfwd>
 
-// Plays games at the console until the player declines another (main.cpp).
-void playGame();
-
 // Plays games reading the player from in and writing to out.  The clock gives
 // the calendar time in seconds and seeds each game's draw; pause is the wait
 // that closes play once the player declines another game.

@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-"""The game's texts where the documents quote them."""
+"""The game's texts where the documents quote them, and the release files
+that they name."""
 import os
 import re
 import unittest
 
-from harness import ROOT, main
+from harness import ROOT, cached, main
 from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 # Each line of a session as the console shows it, with what the player typed.
@@ -23,6 +24,13 @@ class Documents(unittest.TestCase):
         for line in session.splitlines():
             self.assertRegex(line, f"^({LINE})$", "a line of README.md's session that the game "
                              "does not write")
+
+    def test_release_files_of_this_version(self):
+        version = cached("CMAKE_PROJECT_VERSION")
+        for name in ("README.md", "PACKAGING.md"):
+            with open(os.path.join(ROOT, name), encoding="utf-8") as document:
+                named = set(re.findall(r"guess[-_](\d+\.\d+\.\d+)", document.read()))
+            self.assertEqual(named, {version}, f"{name} names release files of other versions")
 
 
 if __name__ == "__main__":

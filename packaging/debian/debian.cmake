@@ -1,24 +1,36 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# The Debian package: CPack's settings, its changelog (the newest entry of
-# NEWS.md, with Debian's bullets) and its machine-readable copyright file
-# (with the licence from LICENSE); stage.cmake and repack.cmake beside this
-# file lay it out and pack it again. Included by packaging/CMakeLists.txt,
-# which gives it the revision, the release and the newest entry's fields.
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE ${revision})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# package_debian(REVISION revision CONTACT contact SUMMARY summary
+#                DESCRIPTION description LICENSE file NOTES notes
+#                WEEKDAY weekday DAY day MONTH month YEAR year)
+# sets CPack up for the Debian package of this revision, and writes its
+# changelog (the notes of the version's entry in NEWS.md and its date, with
+# Debian's bullets), its machine-readable copyright file (with the licence
+# from the file given) and, for a packager's own debian/control, its
+# Description field. The steps that lay the package out and pack it again
+# are beside this file (stage.cmake, repack.cmake).
+function(package_debian)
+  cmake_parse_arguments(PARSE_ARGV 0 "" ""
+                        "REVISION;CONTACT;SUMMARY;DESCRIPTION;LICENSE;NOTES;WEEKDAY;DAY;MONTH;YEAR" "")
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT PARENT_SCOPE)
+  set(CPACK_DEBIAN_PACKAGE_RELEASE ${_REVISION} PARENT_SCOPE)
+  set(CPACK_DEBIAN_PACKAGE_SECTION games PARENT_SCOPE)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON PARENT_SCOPE)
 
-string(REPLACE "\n  " "\n    " changes "${notes}")
-string(REGEX REPLACE "(^|\n)- " "\\1  * " changes "${changes}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in changelog.Debian @ONLY)
+  set(release "${PROJECT_VERSION}-${_REVISION}")
+  string(REPLACE "\n  " "\n    " changes "${_NOTES}")
+  string(REGEX REPLACE "(^|\n)- " "\\1  * " changes "${changes}")
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/changelog.in changelog.Debian @ONLY)
 
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
-string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*[^\n])" terms "${licence}")
-set(holder "${CMAKE_MATCH_1}")
-string(REGEX REPLACE "\n\n" "\n.\n" terms "${CMAKE_MATCH_2}")
-string(REPLACE "\n" "\n " terms "${terms}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in copyright @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_LICENSE})
+  file(READ ${_LICENSE} licence)
+  string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*[^\n])" terms "${licence}")
+  set(holder "${CMAKE_MATCH_1}")
+  string(REGEX REPLACE "\n\n" "\n.\n" terms "${CMAKE_MATCH_2}")
+  string(REPLACE "\n" "\n " terms "${terms}")
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/copyright.in copyright @ONLY)
+
+  string(REPLACE "\n" "\n " long "${_DESCRIPTION}")
+  file(CONFIGURE OUTPUT description.Debian CONTENT "${_SUMMARY}\n ${long}\n" @ONLY)
+endfunction()

@@ -1,23 +1,32 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# The Debian package's files, included by stage.cmake: the game in
-# /usr/games, as Debian's policy keeps games apart; the licence in the
-# copyright file alone; the manual and changelog compressed; the lintian
-# overrides; and no compiler's notes in the program.
-if(NOT program STREQUAL "${prefix}/games/guess")
-  file(MAKE_DIRECTORY "${prefix}/games")
-  file(RENAME "${program}" "${prefix}/games/guess")
-  cmake_path(GET program PARENT_PATH bindir)
-  file(REMOVE_RECURSE "${bindir}")
-  set(program "${prefix}/games/guess")
-endif()
-if(licence)
-  file(REMOVE "${root}${licence}")
-endif()
-run(gzip -9n "${manual}")
-file(COPY "${build}/changelog.Debian" "${build}/copyright" DESTINATION "${doc}")
-run(gzip -9n "${doc}/changelog.Debian")
-configure_file("${CMAKE_CURRENT_LIST_DIR}/lintian-overrides"
-               "${prefix}/share/lintian/overrides/guess" COPYONLY)
-run("${objcopy}" --remove-section=.comment "${program}")
+# stage_debian(ROOT root PROGRAM program MANUAL manual DOC doc LICENCE licence
+#              CHANGELOG changelog COPYRIGHT copyright OVERRIDES overrides
+#              OBJCOPY objcopy)
+# lays out the Debian package's files, installed under root, as Debian's
+# policy has them: the game in /usr/games, as it keeps games apart; the
+# licence (its path under root, if it is installed) in the copyright file
+# alone; the manual and changelog compressed; the lintian overrides; and no
+# compiler's notes in the program.
+include(${CMAKE_CURRENT_LIST_DIR}/../run.cmake)
+function(stage_debian)
+  cmake_parse_arguments(PARSE_ARGV 0 "" ""
+                        "ROOT;PROGRAM;MANUAL;DOC;LICENCE;CHANGELOG;COPYRIGHT;OVERRIDES;OBJCOPY" "")
+  set(games "${_ROOT}/usr/games")
+  if(NOT _PROGRAM STREQUAL "${games}/guess")
+    file(MAKE_DIRECTORY "${games}")
+    file(RENAME "${_PROGRAM}" "${games}/guess")
+    cmake_path(GET _PROGRAM PARENT_PATH bindir)
+    file(REMOVE_RECURSE "${bindir}")
+  endif()
+  if(_LICENCE)
+    file(REMOVE "${_ROOT}${_LICENCE}")
+  endif()
+  run(gzip -9n "${_MANUAL}")
+  file(COPY "${_CHANGELOG}" "${_COPYRIGHT}" DESTINATION "${_DOC}")
+  cmake_path(GET _CHANGELOG FILENAME changelog)
+  run(gzip -9n "${_DOC}/${changelog}")
+  configure_file("${_OVERRIDES}" "${_ROOT}/usr/share/lintian/overrides/guess" COPYONLY)
+  run("${_OBJCOPY}" --remove-section=.comment "${games}/guess")
+endfunction()

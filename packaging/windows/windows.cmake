@@ -9,7 +9,7 @@ set(here ${CMAKE_CURRENT_LIST_DIR})
 
 # The sizes that Windows shows; 256 is stored in the .ico as PNG.
 find_program(ICOTOOL icotool REQUIRED)
-include(${PROJECT_SOURCE_DIR}/cmake/icons.cmake)
+include(${here}/../icons.cmake)
 render_icons(pngs ${here}/../desktop/guess.svg 16 24 32 48 256)
 list(POP_BACK pngs large)
 set(ico ${CMAKE_CURRENT_BINARY_DIR}/guess.ico)
@@ -36,8 +36,6 @@ endif()
 
 # The notices that the code linked in from the compiler's libraries owes,
 # as the linker's map lists it.
-set(GUESS_MINGW_COPYRIGHT /usr/share/doc/mingw-w64-x86-64-dev/copyright CACHE FILEPATH
-    "Debian's copyright file of the MinGW-w64 runtime, with the texts of its licences")
 add_custom_command(OUTPUT NOTICES.txt
   COMMAND ${CMAKE_COMMAND} -DMAP=guess.map -DCOPYRIGHT=${GUESS_MINGW_COPYRIGHT}
           -DOUTPUT=NOTICES.txt -P ${here}/notices.cmake

@@ -8,10 +8,12 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import termios
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
 from harness import (BUILD, at_second, cached, end_session, main, needs, processes, run, tool,
                      until, wrong)
 from texts import TWO_INVALID, TWO_INVALID_OUTPUT

@@ -12,10 +12,12 @@ import json
 import os
 import re
 import shutil
+import sys
 import tarfile
 import tempfile
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
 from harness import BUILD, ROOT as SOURCE, cached, main, needs, tool
 
 VERSION = cached("CMAKE_PROJECT_VERSION")
@@ -50,7 +52,7 @@ DISTRIBUTION = {"CXXFLAGS": "-O2 -fexceptions -g -grecord-gcc-switches -pipe -Wa
 # What an RPM distribution's rpm does and Debian's does not: the builder
 # named, manuals compressed (Debian's brp-compress needs bash), and the
 # debugging information split off into a package of its own.
-RPM_DISTRIBUTION = {"packager": "The guess developers <guess@example.org>",
+RPM_DISTRIBUTION = {"packager": "Robin Packager <robin@example.net>",
                     "__brp_compress": "bash %{_rpmconfigdir}/brp-compress %{?_prefix}",
                     "install": "%{?buildsubdir:%{debug_package}}%%install"}
 
@@ -183,17 +185,22 @@ class Release(unittest.TestCase):
 
     @needs("dpkg-buildpackage", "dh", "lintian")
     def test_debian_build(self):
-        # A packager's debian/: tests/debian, with the changelog and copyright
-        # that the packaging makes. Built from the unpacked source archive,
+        # A packager's debian/: packaging/tests/debian, with the changelog,
+        # copyright and description that the packaging makes. Built from the unpacked source archive,
         # every test passing in dh_auto_test, it has nothing for lintian that
         # the release's own package has not.
         with tarfile.open(self.path(ARCHIVE)) as archive, tempfile.TemporaryDirectory() as work:
             archive.extractall(work)
             debian = os.path.join(work, f"guess-{VERSION}", "debian")
-            shutil.copytree(os.path.join(SOURCE, "tests", "debian"), debian)
-            shutil.copy(os.path.join(BUILD, "packaging", "changelog.Debian"),
-                        os.path.join(debian, "changelog"))
-            shutil.copy(os.path.join(BUILD, "packaging", "copyright"), debian)
+            shutil.copytree(os.path.join(SOURCE, "packaging", "tests", "debian"), debian)
+            made = os.path.join(BUILD, "packaging")
+            with open(os.path.join(made, "description.Debian"), encoding="utf-8") as description, \
+                 open(os.path.join(debian, "control"), "r+", encoding="utf-8") as control:
+                text = control.read().replace("@DESCRIPTION@\n", description.read())
+                control.seek(0)
+                control.write(text)
+            shutil.copy(os.path.join(made, "changelog.Debian"), os.path.join(debian, "changelog"))
+            shutil.copy(os.path.join(made, "copyright"), debian)
             tool("dpkg-buildpackage", "-us", "-uc", "-b", cwd=os.path.dirname(debian), env=packager())
             deb = os.path.join(work, DEBS[0])
             self.assertRegex(tool("dpkg-deb", "-c", deb).stdout, r"(?m) \./usr/games/guess$",

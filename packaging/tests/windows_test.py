@@ -6,11 +6,13 @@
 import os
 import re
 import shutil
+import sys
 import tempfile
 import time
 import unittest
 import zipfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
 from harness import BUILD as TESTED, ROOT, cached, main, needs, run, tool
 from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 

@@ -5,14 +5,11 @@
 # "## VERSION (Www DD Mmm YYYY)" and list their notes, for all that is made
 # from it. It sets NEWS_VERSIONS, newest first, and for each version V:
 # NEWS_V_WEEKDAY, NEWS_V_DAY, NEWS_V_MONTH and NEWS_V_YEAR as its heading has
-# them, NEWS_V_DATE as YYYY-MM-DD, NEWS_V_LONG_DATE as "December 8, 2026",
-# and NEWS_V_NOTES, its notes as written.
+# them, NEWS_V_DATE as YYYY-MM-DD, and NEWS_V_NOTES, its notes as written.
 function(read_news file)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${file}")
   file(READ "${file}" news)
   set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-  set(names January February March April May June July August September October November
-      December)
   set(versions)
   while(news MATCHES "## ([0-9.]+) \\(([A-Za-z]+) ([0-9]+) ([A-Za-z]+) ([0-9]+)\\)\n\n([^#]*)(.*)")
     set(news "${CMAKE_MATCH_7}")
@@ -25,9 +22,6 @@ function(read_news file)
     string(STRIP "${CMAKE_MATCH_6}" notes)
     set(${v}_NOTES "${notes}" PARENT_SCOPE)
     list(FIND months ${CMAKE_MATCH_4} month)
-    list(GET names ${month} name)
-    math(EXPR day "${CMAKE_MATCH_3}") # without a leading zero
-    set(${v}_LONG_DATE "${name} ${day}, ${CMAKE_MATCH_5}" PARENT_SCOPE)
     math(EXPR month "${month} + 1")
     if(month LESS 10)
       set(month 0${month})

@@ -1,18 +1,16 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# package_debian(REVISION revision CONTACT contact SUMMARY summary
-#                DESCRIPTION description LICENSE file NOTES notes
+# package_debian(REVISION revision CONTACT contact LICENSE file NOTES notes
 #                WEEKDAY weekday DAY day MONTH month YEAR year)
 # sets CPack up for the Debian package of this revision, and writes its
 # changelog (the notes of the version's entry in NEWS.md and its date, with
-# Debian's bullets), its machine-readable copyright file (with the licence
-# from the file given) and, for a packager's own debian/control, its
-# Description field. The steps that lay the package out and pack it again
+# Debian's bullets) and its machine-readable copyright file (with the licence
+# from the file given). The steps that lay the package out and pack it again
 # are beside this file (stage.cmake, repack.cmake).
 function(package_debian)
   cmake_parse_arguments(PARSE_ARGV 0 "" ""
-                        "REVISION;CONTACT;SUMMARY;DESCRIPTION;LICENSE;NOTES;WEEKDAY;DAY;MONTH;YEAR" "")
+                        "REVISION;CONTACT;LICENSE;NOTES;WEEKDAY;DAY;MONTH;YEAR" "")
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT PARENT_SCOPE)
   set(CPACK_DEBIAN_PACKAGE_RELEASE ${_REVISION} PARENT_SCOPE)
   set(CPACK_DEBIAN_PACKAGE_SECTION games PARENT_SCOPE)
@@ -30,7 +28,4 @@ function(package_debian)
   string(REGEX REPLACE "\n\n" "\n.\n" terms "${CMAKE_MATCH_2}")
   string(REPLACE "\n" "\n " terms "${terms}")
   configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/copyright.in copyright @ONLY)
-
-  string(REPLACE "\n" "\n " long "${_DESCRIPTION}")
-  file(CONFIGURE OUTPUT description.Debian CONTENT "${_SUMMARY}\n ${long}\n" @ONLY)
 endfunction()

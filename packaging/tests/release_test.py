@@ -185,8 +185,8 @@ class Release(unittest.TestCase):
 
     @needs("dpkg-buildpackage", "dh", "lintian")
     def test_debian_build(self):
-        # A packager's debian/: packaging/tests/debian, with the changelog,
-        # copyright and description that the packaging makes. Built from the unpacked source archive,
+        # A packager's debian/: packaging/tests/debian, with the changelog and
+        # copyright that the packaging makes. Built from the unpacked source archive,
         # every test passing in dh_auto_test, it has nothing for lintian that
         # the release's own package has not.
         with tarfile.open(self.path(ARCHIVE)) as archive, tempfile.TemporaryDirectory() as work:
@@ -194,11 +194,6 @@ class Release(unittest.TestCase):
             debian = os.path.join(work, f"guess-{VERSION}", "debian")
             shutil.copytree(os.path.join(SOURCE, "packaging", "tests", "debian"), debian)
             made = os.path.join(BUILD, "packaging")
-            with open(os.path.join(made, "description.Debian"), encoding="utf-8") as description, \
-                 open(os.path.join(debian, "control"), "r+", encoding="utf-8") as control:
-                text = control.read().replace("@DESCRIPTION@\n", description.read())
-                control.seek(0)
-                control.write(text)
             shutil.copy(os.path.join(made, "changelog.Debian"), os.path.join(debian, "changelog"))
             shutil.copy(os.path.join(made, "copyright"), debian)
             tool("dpkg-buildpackage", "-us", "-uc", "-b", cwd=os.path.dirname(debian), env=packager())

@@ -12,9 +12,14 @@ The verdict rests on those ratios, so a busy machine gives the same one; the
 absolute figures are printed for information.  Exits non-zero when a target
 is missed.  Peak memory is read with GNU time (Debian package time): a child
 of this script would report the script's own peak, inherited across exec.
+Where emscripten and headless Chromium are installed, the web page's size is
+measured, and the time from opening it to its first prompt, beside the time
+that an empty page takes to load in the same browser.
 """
+import contextlib
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -22,9 +27,19 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 sys.path.insert(0, os.path.join(ROOT, "tests"))
+sys.path.insert(0, os.path.join(ROOT, "web", "tests"))
 from texts import INVALID, PROMPT  # noqa: E402 (the game's texts, as the tests keep them)
+import browser  # noqa: E402 (headless Chromium)
 
 GUESS = os.path.join(ROOT, "build", "release", "guess")
+PAGE = os.path.join(ROOT, "build", "web", "web", "guess.html")
+# When the page first waits for a line, its first prompt is on the screen.
+FIRST_PROMPT = """new MutationObserver((_, observer) => {
+  if (document.body.dataset.waits === "line") {
+    window.firstPrompt = performance.now();
+    observer.disconnect();
+  }
+}).observe(document, {subtree: true, attributeFilter: ["data-waits"]});"""
 RUNS = 7
 MIB = 1 << 20
 
@@ -70,6 +85,28 @@ def peak_mib(command, path):
     return min(peaks)
 
 
+def page_ms(folder):
+    """The best of RUNS times, in ms from opening, of the page's first prompt
+    and of an empty page's end of loading, opened in turns."""
+    for step in (["cmake", "--preset", "web"], ["cmake", "--build", "--preset", "web"]):
+        subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+    empty = os.path.join(folder, "empty.html")
+    with open(empty, "w", encoding="ascii") as page:
+        page.write("<!doctype html><title>empty</title><p>empty</p>")
+    times = [[], []]
+    with contextlib.ExitStack() as stack:
+        chromium = browser.start(stack)
+        chromium.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_PROMPT})
+        for _ in range(RUNS):
+            chromium.get("file://" + PAGE)
+            times[0].append(browser.WebDriverWait(chromium, 30).until(
+                lambda tab: tab.execute_script("return window.firstPrompt")))
+            chromium.get("file://" + empty)
+            times[1].append(chromium.execute_script(
+                "return performance.getEntriesByType('navigation')[0].loadEventEnd"))
+    return [min(spent) for spent in times]
+
+
 def write(path, chunk, size, tail=b""):
     with open(path, "wb") as out:
         while size > 0:
@@ -103,6 +140,15 @@ def main():
         for name, path in (("256 MiB line", line), ("invalid lines", invalid)):
             verdict(f"peak resident memory, {name}", peak_mib([GUESS], path),
                     peak_mib(["cat"], path), "cat", 3, " MiB")
+        if shutil.which("emcc") and not [tool for tool in browser.TOOLS if not shutil.which(tool)]:
+            prompt, empty = page_ms(folder)
+            size = os.path.getsize(PAGE)
+            print(f"the web page: {size / 1024:.0f} KiB (target <= 400 KiB)")
+            results.append(size <= 400 << 10)
+            print(f"the web page's first prompt after {prompt:.0f} ms, where an empty page has "
+                  f"loaded after {empty:.0f} ms: {prompt / empty:.1f}x")
+        else:
+            print("the web page is not measured: emscripten or headless Chromium is missing")
     print("all targets met" if all(results) else "TARGET MISSED")
     return 0 if all(results) else 1
 

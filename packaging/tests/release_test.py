@@ -25,18 +25,20 @@ ID = cached("GUESS_ID")
 DIST = os.path.join(SOURCE, "dist")
 DEBS = [f"guess_{VERSION}-1_{arch}.deb" for arch in ("amd64", "arm64", "armhf")]
 RPMS = [f"guess-{VERSION}-1.{arch}.rpm" for arch in ("x86_64", "aarch64")]
-BINARIES = DEBS + RPMS + [f"guess-{VERSION}-windows-x86_64.{kind}" for kind in ("zip", "msi")]
+BINARIES = DEBS + RPMS + [f"guess-{VERSION}-windows-x86_64.{kind}" for kind in ("zip", "msi")] \
+    + [f"guess-{VERSION}-web.html"]
 # What puts the game in the desktop's menus and software centres.
 DESKTOP = [f"/usr/share/{path}" for path in (
     f"applications/{ID}.desktop", f"metainfo/{ID}.metainfo.xml",
     f"icons/hicolor/scalable/apps/{ID}.svg", f"icons/hicolor/48x48/apps/{ID}.png")]
 ARCHIVE = f"guess-{VERSION}.tar.gz"
 RELEASE = " && ".join(f"cmake --workflow --preset {preset}" for preset in
-                      ("release", "release-windows", "release-arm64", "release-armhf"))
+                      ("release", "release-windows", "release-arm64", "release-armhf",
+                       "release-web"))
 # What making the release uses besides CMake and the compiler.
 MAKERS = ("git", "dpkg-shlibdeps", "file", "rpmbuild", "x86_64-w64-mingw32-g++", "zip",
           "rsvg-convert", "icotool", "wixl", "msibuild", "aarch64-linux-gnu-g++",
-          "arm-linux-gnueabihf-g++")
+          "arm-linux-gnueabihf-g++", "emcc")
 # rpmlint's findings that every package of the game gets: no signing key and
 # no web site, and two of Debian's rpmlint (its list of valid licences is
 # empty, and it takes a manual's section for its name). It is configured as

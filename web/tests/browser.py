@@ -1,0 +1,47 @@
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
+"""Headless Chromium for the page's test and its benchmark, driven by
+Debian's python3-selenium: a script whose Python lacks it starts again on
+Debian's own python3, which has it."""
+import os
+import shutil
+import sys
+import tempfile
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.keys import Keys
+    from selenium.webdriver.support.ui import WebDriverWait
+except ImportError:
+    if os.path.exists("/usr/bin/python3") and sys.executable != "/usr/bin/python3":
+        os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
+    webdriver = Service = Keys = WebDriverWait = None
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
+from harness import end_session  # noqa: E402
+
+TOOLS = ("chromium", "chromedriver") + (() if webdriver else ("python3-selenium",))
+# As root, and with background networking off, or Chromium tries hosts of
+# its own that a closed network refuses.
+OPTIONS = ("--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync", "--no-first-run")
+
+
+def start(stack, second=None):
+    """Starts Chromium, which the ExitStack ends with its whole session, and
+    holds the clock of its pages at the second if one is given."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = shutil.which("chromium")
+    for option in OPTIONS + ("--user-data-dir=" + stack.enter_context(tempfile.TemporaryDirectory()),):
+        options.add_argument(option)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    service = Service(shutil.which("chromedriver"), popen_kw={"start_new_session": True})
+    browser = webdriver.Chrome(service=service, options=options)
+    stack.callback(end_session, service.process.pid)
+    stack.callback(browser.quit)
+    if second is not None:
+        browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                {"source": f"Date.now = () => {second * 1000};"})
+    return browser

@@ -18,6 +18,9 @@ from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE,
 BUILD = os.path.join(TESTED, "tests", "web", "build")
 PAGE = os.path.abspath(os.path.join(BUILD, "web", "guess.html"))
 SECOND = 1767225600
+PASTE = """const data = new DataTransfer();
+data.setData("text/plain", arguments[1]);
+arguments[0].dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));"""
 
 
 def drawn(second):
@@ -49,17 +52,22 @@ class Page(unittest.TestCase):
 
     def test_plays_by_keys(self):
         self.assertLessEqual(os.path.getsize(PAGE), 400 << 10, "the page is over 400 KiB")
+        self.browser.set_window_size(360, 640)  # a phone's
         self.browser.get("file://" + PAGE)
         self.waits_for("line", "loading")
         target = drawn(SECOND)
         wrong = [n for n in range(1, 21) if n != target][:3]
-        lines = ["abc", *map(str, wrong), "y", str(target), "n"]
+        lines = ["abc", *map(str, wrong), f"y\n{target}", "n"]
         expected = (BANNER + PROMPT + "abc\n" + INVALID
                     + "".join(f"{PROMPT}{n}\n{STRIKE}{i}{LIMIT}" for i, n in enumerate(wrong, 1))
                     + f"{OVER}{target}\n{QUESTION}y\n{BANNER}{PROMPT}{target}\n{WIN}{QUESTION}n\n")
         for line in lines:
-            # Typed where the focus is: on the input, from the page's loading on.
-            self.browser.switch_to.active_element.send_keys(line + Keys.ENTER)
+            # Typed where the focus is: on the input, from the page's loading
+            # on; two lines at once are pasted, as the clipboard gives them.
+            if "\n" in line:
+                self.browser.execute_script(PASTE, self.browser.switch_to.active_element, line + "\n")
+            else:
+                self.browser.switch_to.active_element.send_keys(line + Keys.ENTER)
             shown = self.waits_for("key" if line == "n" else "line", line)
         self.assertEqual(shown, expected + PAUSE, "the page's console at the closing wait")
         self.browser.switch_to.active_element.send_keys("x")
@@ -67,6 +75,9 @@ class Page(unittest.TestCase):
                          "the page's console once play has ended")
         focused = self.browser.switch_to.active_element.get_attribute("id")
         self.assertEqual(focused, "again", "play again does not have the focus")
+        self.assertFalse(self.browser.execute_script(
+            "return document.documentElement.scrollWidth > innerWidth"),
+            "the page scrolls sideways on a phone's screen")
         # The browser's own pages make requests too: only the page's count.
         events = [json.loads(entry["message"])["message"] for entry in
                   self.browser.get_log("performance")]

@@ -7,12 +7,11 @@ Chromium, its clock held at a known second."""
 import contextlib
 import json
 import os
-import time
 import unittest
 
 import browser
 from browser import Keys, WebDriverWait
-from harness import BUILD as TESTED, ROOT, END, main, tool
+from harness import BUILD as TESTED, ROOT, main, tool
 from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 BUILD = os.path.join(TESTED, "tests", "web", "build")
@@ -24,8 +23,7 @@ arguments[0].dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, can
 
 
 def drawn(second):
-    """The number that the page draws in the given second: the page's C
-    library, musl, has a 64-bit linear congruential rand."""
+    """The number that the page draws in the second, by musl's rand."""
     seed = (6364136223846793005 * ((second - 1) % 2**64) + 1) % 2**64
     return (seed >> 33) % 20 + 1
 
@@ -42,12 +40,12 @@ class Page(unittest.TestCase):
         self.browser = browser.start(stack, SECOND)
 
     def waits_for(self, what, after):
-        """Waits until the page waits for what (a line, a key, nothing), and
-        returns all that the page's console shows."""
-        state = lambda _: self.browser.execute_script("return document.body.dataset.waits")
-        WebDriverWait(self.browser, max(1, min(30, END - time.monotonic()))).until(
-            lambda browser: state(browser) == what,
-            f"the page does not wait for {what} after {after!r}")
+        """Waits until the game waits, which must be for what (a line, a key, or
+        nothing more), and returns all that the page's console shows."""
+        waits = WebDriverWait(self.browser, 30, poll_frequency=0.01).until(
+            lambda tab: tab.execute_script("return document.body.dataset.waits"),
+            f"the game has not waited since {after!r}")
+        self.assertEqual(waits, what, f"what the game waits for after {after!r}")
         return self.browser.execute_script("return document.getElementById('out').textContent")
 
     def test_plays_by_keys(self):

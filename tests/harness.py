@@ -201,7 +201,7 @@ def main(*tools):
     CTest shows at the end; a run that skips all is a skipped test."""
     missing = uninstalled(tools)
     result = None if missing else unittest.main(exit=False).result
-    if result and not result.testsRun:
+    if result and not result.testsRun and not result.errors:
         sys.exit(f"no test matches {' '.join(sys.argv[1:])!r}")
     why = "; ".join(sorted({f"{test.id().split('.')[-1]}: {reason}" for test, reason in result.skipped})
                     if result else ["not installed: " + " ".join(missing)])

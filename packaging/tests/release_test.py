@@ -202,8 +202,8 @@ class Release(unittest.TestCase):
             deb = os.path.join(work, DEBS[0])
             self.assertRegex(tool("dpkg-deb", "-c", deb).stdout, r"(?m) \./usr/games/guess$",
                              "the package has no /usr/games/guess")
-            self.assertLessEqual(lintian_tags(deb), lintian_tags(self.path(DEBS[0])),
-                                 "lintian finds more in the package that dh made")
+            more = lintian_tags(deb) - lintian_tags(self.path(DEBS[0]))
+            self.assertEqual(more, set(), "lintian finds more in the package that dh made")
 
     @needs("rpmbuild", "rpmlint")
     def test_rpm_build(self):

@@ -203,7 +203,8 @@ class Release(unittest.TestCase):
             self.assertRegex(tool("dpkg-deb", "-c", deb).stdout, r"(?m) \./usr/games/guess$",
                              "the package has no /usr/games/guess")
             more = lintian_tags(deb) - lintian_tags(self.path(DEBS[0]))
-            self.assertEqual(more, set(), f"lintian finds more in the package that dh made: {sorted(more)}")
+            self.assertEqual(more, set(), f"lintian finds more in the package that dh made: "
+                             f"{sorted(more)}")
 
     @needs("rpmbuild", "rpmlint")
     def test_rpm_build(self):

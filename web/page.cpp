@@ -15,13 +15,16 @@
 
 namespace {
 
-// What the page does for the game; each call that waits gives the page back
-// to the browser until the player has answered (Asyncify).
-EM_ASYNC_JS(int, readLine, (char *to, int size), {
-    const bytes = await page.nextBytes(size);
-    HEAPU8.set(bytes, to);
-    return bytes.length;
+// What the page does for the game. The calls that wait give the page back to
+// the browser until the player has answered (Asyncify): only they, and the
+// calls on the way to them, carry Asyncify's cost.
+EM_JS(int, typedBytes, (char *to, int size), {
+    const bytes = page.typedBytes(size);
+    if (bytes)
+        HEAPU8.set(bytes, to);
+    return bytes ? bytes.length : -1;
 });
+EM_ASYNC_JS(void, waitForLine, (), { await page.waitForLine(); });
 EM_JS(void, show, (const char *text, int size), { page.show(UTF8ToString(text, size)); });
 EM_ASYNC_JS(void, waitForKey, (), { await page.waitForKey(); });
 EM_JS(void, ended, (), { page.ended(); });
@@ -29,8 +32,8 @@ EM_JS(void, ended, (), { page.ended(); });
 // time_t, and those bits are all that seed a game's draw, in every build.
 EM_JS(std::time_t, calendarSecond, (), { return Math.floor(Date.now() / 1000) | 0; });
 
-// What the game writes, put on the page whenever it is flushed, as the game
-// does before it waits for the player.
+// What the game writes, handed to the page whenever it is flushed, as the
+// game does before it waits for the player.
 class Screen : public std::streambuf {
 protected:
     int_type overflow(int_type c) override
@@ -56,7 +59,9 @@ private:
 };
 
 // The player's lines, each read when the game has used up the last one, once
-// what it wrote is on the page.
+// what it wrote is with the page. Lines typed ahead, as a paste gives them,
+// are read at once, but for a turn that the page gives the browser now and
+// then.
 class Lines : public std::streambuf {
 public:
     explicit Lines(std::ostream &to) : screen(to) {}
@@ -65,39 +70,47 @@ protected:
     int_type underflow() override
     {
         screen.flush();
-        const int count = readLine(line, sizeof line);
-        if (count <= 0)
+        int count = typedBytes(bytes, sizeof bytes);
+        while (count < 0) {
+            waitForLine();
+            count = typedBytes(bytes, sizeof bytes);
+        }
+        if (count == 0)
             return traits_type::eof();
-        setg(line, line, line + count);
+        setg(bytes, bytes, bytes + count);
         return traits_type::to_int_type(*gptr());
     }
 
 private:
     static constexpr int size = 4096;
     std::ostream &screen;
-    char line[size];
+    char bytes[size];
 };
 
-// Plays games on the page until the player declines another.
-void playGame()
+// Plays games on the page until the player declines another, or the input
+// ends.
+void playOnPage()
 {
     static Screen screen;
     static Lines lines(std::cout);
     std::cout.rdbuf(&screen);
     std::cin.rdbuf(&lines);
     std::cin.tie(nullptr);
-    ::playGame(std::cin, std::cout, calendarSecond, [] {
+    playGame(std::cin, std::cout, calendarSecond, [] {
         std::cout << "Press any key to continue . . . " << std::flush;
         waitForKey();
-        std::cout << '\n' << std::flush;
+        std::cout << '\n';
     });
+    // What the game wrote last, a newline at the end of the input among it,
+    // is on the page before the page hears that play has ended.
+    std::cout << std::flush;
 }
 
 } // namespace
 
 int main()
 {
-    playGame();
+    playOnPage();
     ended();
     return 0;
 }

@@ -1,0 +1,45 @@
+# SPDX-FileCopyrightText: 2026 The guess authors
+# SPDX-License-Identifier: MIT
+
+# Makes the page, PAGE, from its TEMPLATE and the PROGRAM that emscripten
+# built, a script beside its wasm file: both go into the page, the wasm file
+# in base64, and with them the notices of the code that emscripten puts into
+# the page besides the game's own: its JavaScript runtime and the libraries
+# that every C++ program of it links, the C library (musl), libc++, libc++abi
+# and compiler-rt. Their paragraphs come from Debian's copyright file of
+# emscripten, COPYRIGHT, with the texts of the licences that they name, from
+# LICENSES; one that is not found stops the build.
+foreach(input TEMPLATE PROGRAM COPYRIGHT LICENSES)
+  if(NOT EXISTS "${${input}}")
+    message(FATAL_ERROR "page.cmake: ${input} '${${input}}' is not there")
+  endif()
+endforeach()
+file(READ "${COPYRIGHT}" debian)
+set(notices "The page holds the game's code, under the MIT licence, with code of\n"
+    "emscripten, which compiled it. These are the terms of emscripten's code.\n\n")
+foreach(files "\\*" "system/lib/libc/musl/\\*" "system/lib/libcxx/\\*"
+              "system/lib/libcxxabi/\\*" "system/lib/compiler-rt/\\*")
+  if(NOT debian MATCHES "\nFiles:\n ${files}\n([^\n]+\n)+")
+    message(FATAL_ERROR "${COPYRIGHT} has no paragraph for ${files}")
+  endif()
+  string(APPEND notices "${CMAKE_MATCH_0}")
+endforeach()
+foreach(licence Expat Apache-2.0)
+  if(NOT debian MATCHES "\n\nLicense: ${licence}\n([^\n]+\n)+")
+    message(FATAL_ERROR "${COPYRIGHT} has no text of ${licence}")
+  endif()
+  string(APPEND notices "${CMAKE_MATCH_0}")
+endforeach()
+file(READ "${LICENSES}/Apache-2.0" apache)
+string(APPEND notices "\n${apache}")
+string(REPLACE "&" "&amp;" notices "${notices}")
+string(REPLACE "<" "&lt;" notices "${notices}")
+string(REPLACE ">" "&gt;" notices "${notices}")
+
+file(READ "${PROGRAM}" program)
+string(REGEX REPLACE "\\.js$" ".wasm" binary "${PROGRAM}")
+execute_process(COMMAND base64 -w0 "${binary}" OUTPUT_VARIABLE wasm COMMAND_ERROR_IS_FATAL ANY)
+if(program MATCHES "</script")
+  message(FATAL_ERROR "${PROGRAM} holds </script, which would end the page's script early")
+endif()
+configure_file("${TEMPLATE}" "${PAGE}" @ONLY)

@@ -30,24 +30,28 @@ inline int drawnAt(std::time_t second)
     return std::rand() % 20 + 1;
 }
 
-// What the game writes, up to far more than any session of the tests needs.
+// What the game writes, up to far more than any session of the tests needs,
+// with the input's echo besides.
 class Output : public std::stringbuf {
 public:
-    explicit Output(std::size_t input) : inputSize(input) {}
+    explicit Output(std::size_t input)
+        : inputSize(input), bound((1 << 20) + static_cast<std::streamsize>(input))
+    {
+    }
 
 protected:
     // Called whenever the buffer is full, before it grows.
     int_type overflow(int_type c) override
     {
-        if (pptr() - pbase() >= limit)
-            throw std::length_error("the game wrote " + std::to_string(limit) + " bytes for " +
+        if (pptr() - pbase() >= bound)
+            throw std::length_error("the game wrote " + std::to_string(bound) + " bytes for " +
                                     std::to_string(inputSize) + " bytes of input: does it loop?");
         return std::stringbuf::overflow(c);
     }
 
 private:
-    static constexpr std::streamsize limit = 1 << 20;
     std::size_t inputSize;
+    std::streamsize bound;
 };
 
 // Plays one session from in into written, and returns all that the game
@@ -61,11 +65,44 @@ inline std::string play(std::istream &in, Output &written,
     return written.str();
 }
 
+// The input a line at a time, each echoed into the output when the game first
+// reads it, as a console shows the lines that the player types.
+class Typed : public std::streambuf {
+public:
+    Typed(const std::string &input, std::streambuf &echo) : rest(input), screen(echo) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (rest.empty())
+            return traits_type::eof();
+        const auto end = rest.find('\n');
+        line = rest.substr(0, end == std::string::npos ? end : end + 1);
+        rest.erase(0, line.size());
+        screen.sputn(line.data(), static_cast<std::streamsize>(line.size()));
+        setg(line.data(), line.data(), line.data() + line.size());
+        return traits_type::to_int_type(line[0]);
+    }
+
+private:
+    std::string rest, line;
+    std::streambuf &screen;
+};
+
 // Plays one session on the given input, and returns all that the game wrote.
 inline std::string play(const std::string &input, const std::function<std::time_t()> &clock)
 {
     std::istringstream in(input);
     Output written(input.size());
+    return play(in, written, clock);
+}
+
+// The same session as a console shows it, with each line that the game reads.
+inline std::string echoed(const std::string &input, const std::function<std::time_t()> &clock)
+{
+    Output written(input.size());
+    Typed typed(input, written);
+    std::istream in(&typed);
     return play(in, written, clock);
 }
 

@@ -11,13 +11,14 @@ import tempfile
 
 try:
     from selenium import webdriver
+    from selenium.webdriver import ActionChains
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.keys import Keys
     from selenium.webdriver.support.ui import WebDriverWait
 except ImportError:
     if os.path.exists("/usr/bin/python3") and sys.executable != "/usr/bin/python3":
         os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
-    webdriver = Service = Keys = WebDriverWait = None
+    webdriver = ActionChains = Service = Keys = WebDriverWait = None
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
 from harness import end_session  # noqa: E402

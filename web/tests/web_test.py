@@ -2,24 +2,40 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-"""The game's page, built with the web preset and played by keys in headless
-Chromium, its clock held at a known second."""
+"""The game's page, built with the web preset and played in headless
+Chromium with its clock held: the sessions of the game's transcript table,
+which the page must show as a console does, and a table of what players do
+with keys and the mouse."""
 import contextlib
 import json
 import os
+import tempfile
 import unittest
 
 import browser
-from browser import Keys, WebDriverWait
+from browser import ActionChains, Keys, WebDriverWait
 from harness import BUILD as TESTED, ROOT, main, tool
 from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 BUILD = os.path.join(TESTED, "tests", "web", "build")
-PAGE = os.path.abspath(os.path.join(BUILD, "web", "guess.html"))
+PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "web", "guess.html"))
 SECOND = 1767225600
 PASTE = """const data = new DataTransfer();
-data.setData("text/plain", arguments[1]);
-arguments[0].dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));"""
+data.setData("text/plain", arguments[0]);
+document.getElementById("line").dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));"""
+# From the page's start: its frames, the game's waits, and the nodes added to
+# the log and those removed or rewritten in it.
+WATCH = """const seen = window.seen = {frames: 0, waits: 0, added: 0, rewritten: 0};
+(function frame() { seen.frames++; requestAnimationFrame(frame); })();
+const log = (node) => node.id === "out" || node.parentNode?.id === "out";
+new MutationObserver((records) => records.forEach((record) => {
+  if (record.type === "attributes") seen.waits += !!document.body.dataset.waits;
+  else if (log(record.target)) {
+    seen.added += record.addedNodes.length;
+    seen.rewritten += record.removedNodes.length + (record.type === "characterData");
+  }
+})).observe(document, {subtree: true, childList: true, characterData: true, attributes: true,
+                       attributeFilter: ["data-waits"]});"""
 
 
 def drawn(second):
@@ -28,64 +44,148 @@ def drawn(second):
     return (seed >> 33) % 20 + 1
 
 
+TARGET = drawn(SECOND)
+WRONG = [str(n) for n in range(1, 21) if n != TARGET][:3]
+LOSS = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{LIMIT}" for i, n in enumerate(WRONG, 1)) + f"{OVER}{TARGET}\n"
+# What players do, step by step: the keys they type (or a paste, an Enter in
+# an IME's composition, a plain click or a drag on the log), what the game
+# then waits for, what holds then on the page, and the page's log when play
+# has ended.
+ROWS = {
+    "PlaysByKeysOnAPhone": ([("line", "abc"), *[("line", n) for n in WRONG], ("paste", f"y\n{TARGET}\n"),
+                             ("line", "n", "key"), ("keys", "x", "nothing")],
+                            f"{BANNER}{PROMPT}abc\n{INVALID}{LOSS}{QUESTION}y\n{BANNER}{PROMPT}{TARGET}\n"
+                            f"{WIN}{QUESTION}n\n{PAUSE}\n"),
+    "KeysThatTypeNothingLeaveTheWait": (
+        [("paste", "\n".join(WRONG) + "\nn\n", "key"),
+         *[("keys", key, "key") for key in (Keys.SHIFT, Keys.CONTROL, Keys.ALT, Keys.META)],
+         ("keys", Keys.ENTER, "nothing")],
+        f"{BANNER}{LOSS}{QUESTION}n\n{PAUSE}\n"),
+    "EnterInACompositionDoesNotSend": (
+        [("keys", WRONG[0] + " "), ("compose", "", "line", f"line.value == '{WRONG[0]} '"), ("line", ""),
+         ("end", "", "nothing")],
+        f"{BANNER}{PROMPT}{WRONG[0]} \n{STRIKE}1{LIMIT}{PROMPT}\n"),
+    "ClicksSelectOrFocus": ([("line", "abc"), ("click", "summary"),
+                             ("click", "#out", "line", "document.activeElement == line"),
+                             ("drag", "#out", "line", "getSelection().toString()"), ("end", "", "nothing")],
+                            f"{BANNER}{PROMPT}abc\n{INVALID}{PROMPT}\n"),
+    "PasteOfManyLines": ([("paste", "abc\n" * 3000), ("end", "", "nothing")],
+                         BANNER + (PROMPT + "abc\n" + INVALID) * 3000 + PROMPT + "\n"),
+}
+
+
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         tool("cmake", "--preset", "web", "--fresh", "-B", BUILD, cwd=ROOT)
         tool("cmake", "--build", BUILD)
+        with tempfile.TemporaryDirectory() as folder:
+            file = os.path.join(folder, "sessions")
+            tool(os.path.join(TESTED, "tests", "game_test"), "--gtest_filter=Game/Transcript.*",
+                 env=dict(os.environ, GUESS_SESSIONS=file))
+            with open(file, "rb") as sessions:
+                fields = sessions.read().split(b"\0")
+        # The bytes of a session, as the page has them: typed text.
+        cls.sessions = [(fields[i].decode(), int(fields[i + 1]), *(field.decode("latin-1") for field
+                        in fields[i + 2:i + 4])) for i in range(0, len(fields) - 1, 4)]
+        cls.stack = contextlib.ExitStack()
+        cls.browser = browser.start(cls.stack)
+        cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
 
-    def setUp(self):
-        stack = contextlib.ExitStack()
-        self.addCleanup(stack.close)
-        self.browser = browser.start(stack, SECOND)
+    @classmethod
+    def tearDownClass(cls):
+        cls.stack.close()
 
-    def waits_for(self, what, after):
-        """Waits until the game waits, which must be for what (a line, a key, or
-        nothing more), and returns all that the page's console shows."""
-        waits = WebDriverWait(self.browser, 30, poll_frequency=0.01).until(
+    def open(self, second):
+        """Opens the page with its clock held at the second."""
+        self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                     {"source": f"Date.now = () => {second * 1000};"})
+        self.browser.get(PAGE)
+        self.waits_for("line", "loading")
+
+    def state(self, after):
+        """Waits until the game waits, and returns for what: a line, a key, or
+        nothing more."""
+        return WebDriverWait(self.browser, 30, poll_frequency=0.01).until(
             lambda tab: tab.execute_script("return document.body.dataset.waits"),
             f"the game has not waited since {after!r}")
-        self.assertEqual(waits, what, f"what the game waits for after {after!r}")
+
+    def waits_for(self, what, after):
+        """Waits until the game waits, which must be for what, and returns the
+        page's log."""
+        self.assertEqual(self.state(after), what, f"what the game waits for after {after!r}")
         return self.browser.execute_script("return document.getElementById('out').textContent")
 
-    def test_plays_by_keys(self):
-        self.assertLessEqual(os.path.getsize(PAGE), 400 << 10, "the page is over 400 KiB")
+    def do(self, action, text):
+        """Does what a player does: types keys, or a line and Enter, pastes,
+        ends the input with Ctrl-D, presses Enter in an IME's composition,
+        clicks or drags."""
+        tab = self.browser
+        if action in ("keys", "line"):
+            tab.switch_to.active_element.send_keys(text + Keys.ENTER * (action == "line"))
+        elif action == "paste":
+            tab.execute_script(PASTE, text)
+        elif action == "end":
+            tab.find_element("id", "line").send_keys(text + Keys.CONTROL + "d" + Keys.CONTROL)
+        elif action == "compose":
+            tab.execute_script("document.getElementById('line').dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', "
+                               "isComposing: true, bubbles: true, cancelable: true}))")
+        elif action == "click":
+            tab.find_element("css selector", text).click()
+        elif action == "drag":
+            ActionChains(tab).move_to_element(tab.find_element("css selector", text)).click_and_hold(
+                ).move_by_offset(40, 10).release().perform()
+
+    def heard_once(self):
+        """The log only grew, and by no more nodes than frames and waits."""
+        seen = self.browser.execute_script("return seen")
+        self.assertEqual(seen["rewritten"], 0, "text in the log was removed or rewritten")
+        self.assertLessEqual(seen["added"], seen["frames"] + seen["waits"],
+                             f"more writes to the log than frames and waits: {seen}")
+
+    def test_sessions_as_a_console_shows_them(self):
+        for name, target, typed, shown in self.sessions:
+            with self.subTest(name):
+                self.open(next(second for second in range(SECOND, SECOND + 1000)
+                               if drawn(second) == target))
+                lines, _, rest = typed.rpartition("\n")
+                if lines or _:
+                    self.do("paste", typed)
+                else:
+                    self.do("keys", rest)
+                if rest:
+                    self.do("end", "")  # sends the last line, without its newline
+                waits = self.state(typed[-100:])
+                while waits != "nothing":
+                    self.do("end", "") if waits == "line" else self.do("keys", "x")
+                    waits = self.state(waits)
+                self.assertEqual(self.waits_for("nothing", "the end"), shown.replace("<pause>", PAUSE + "\n"))
+                self.heard_once()
+
+    def test_players(self):
         self.browser.set_window_size(360, 640)  # a phone's
-        self.browser.get("file://" + PAGE)
-        self.waits_for("line", "loading")
-        target = drawn(SECOND)
-        wrong = [n for n in range(1, 21) if n != target][:3]
-        lines = ["abc", *map(str, wrong), f"y\n{target}", "n"]
-        expected = (BANNER + PROMPT + "abc\n" + INVALID
-                    + "".join(f"{PROMPT}{n}\n{STRIKE}{i}{LIMIT}" for i, n in enumerate(wrong, 1))
-                    + f"{OVER}{target}\n{QUESTION}y\n{BANNER}{PROMPT}{target}\n{WIN}{QUESTION}n\n")
-        for line in lines:
-            # Typed where the focus is: on the input, from the page's loading
-            # on; two lines at once are pasted, as the clipboard gives them.
-            if "\n" in line:
-                self.browser.execute_script(PASTE, self.browser.switch_to.active_element, line + "\n")
-            else:
-                self.browser.switch_to.active_element.send_keys(line + Keys.ENTER)
-            shown = self.waits_for("key" if line == "n" else "line", line)
-        self.assertEqual(shown, expected + PAUSE, "the page's console at the closing wait")
-        self.browser.switch_to.active_element.send_keys("x")
-        self.assertEqual(self.waits_for("nothing", "the key"), expected + PAUSE + "\n",
-                         "the page's console once play has ended")
-        focused = self.browser.switch_to.active_element.get_attribute("id")
-        self.assertEqual(focused, "again", "play again does not have the focus")
-        self.assertFalse(self.browser.execute_script(
-            "return document.documentElement.scrollWidth > innerWidth"),
-            "the page scrolls sideways on a phone's screen")
+        for name, (steps, log) in ROWS.items():
+            with self.subTest(name):
+                self.open(SECOND)
+                for action, text, waits, holds in (step + ("line", None)[len(step) - 2:] for step in steps):
+                    self.do(action, text)
+                    self.waits_for(waits, f"{action} {text!r}")
+                    self.assertTrue(not holds or self.browser.execute_script(f"return {holds}"),
+                                    f"after {action} {text!r}, not {holds}")
+                self.assertEqual(self.waits_for("nothing", "the end"), log)
+                self.heard_once()
+                focused = self.browser.switch_to.active_element.get_attribute("id")
+                self.assertEqual(focused, "again", "play again does not have the focus")
+                self.assertFalse(self.browser.execute_script(
+                    "return document.documentElement.scrollWidth > innerWidth"),
+                    "the page scrolls sideways on a phone's screen")
         # The browser's own pages make requests too: only the page's count.
-        events = [json.loads(entry["message"])["message"] for entry in
-                  self.browser.get_log("performance")]
+        events = [json.loads(entry["message"])["message"] for entry in self.browser.get_log("performance")]
         urls = {event["params"]["request"]["url"] for event in events
-                if event["method"] == "Network.requestWillBeSent"
-                and event["params"]["documentURL"] == "file://" + PAGE}
-        self.assertEqual(urls, {"file://" + PAGE}, "the page made requests")
+                if event["method"] == "Network.requestWillBeSent" and event["params"]["documentURL"] == PAGE}
+        self.assertEqual(urls, {PAGE}, "the page made requests")
         # Its policy refuses any other, and says so in the console.
-        errors = [entry["message"] for entry in self.browser.get_log("browser")
-                  if entry["level"] == "SEVERE"]
+        errors = [entry["message"] for entry in self.browser.get_log("browser") if entry["level"] == "SEVERE"]
         self.assertEqual(errors, [], "the page's console has errors")
 
 

@@ -47,8 +47,8 @@ def drawn(second):
 TARGET = drawn(SECOND)
 WRONG = [str(n) for n in range(1, 21) if n != TARGET][:3]
 LOSS = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{LIMIT}" for i, n in enumerate(WRONG, 1)) + f"{OVER}{TARGET}\n"
-# What players do, step by step: the keys they type (or a paste, an Enter in
-# an IME's composition, a plain click or a drag on the log), what the game
+# What players do, step by step: the keys they type (or a key by name, a
+# paste, an Enter in an IME's composition, a plain click or a drag on the log), what the game
 # then waits for, what holds then on the page, and the page's log when play
 # has ended.
 ROWS = {
@@ -58,8 +58,7 @@ ROWS = {
                             f"{WIN}{QUESTION}n\n{PAUSE}\n"),
     "KeysThatTypeNothingLeaveTheWait": (
         [("paste", "\n".join(WRONG) + "\nn\n", "key"),
-         *[("keys", key, "key") for key in (Keys.SHIFT, Keys.CONTROL, Keys.ALT, Keys.META)],
-         ("keys", Keys.ENTER, "nothing")],
+         *[("key", key, "key") for key in ("SHIFT", "CONTROL", "ALT", "META")], ("key", "ENTER", "nothing")],
         f"{BANNER}{LOSS}{QUESTION}n\n{PAUSE}\n"),
     "EnterInACompositionDoesNotSend": (
         [("keys", WRONG[0] + " "), ("compose", "", "line", f"line.value == '{WRONG[0]} '"), ("line", ""),
@@ -117,12 +116,14 @@ class Page(unittest.TestCase):
         return self.browser.execute_script("return document.getElementById('out').textContent")
 
     def do(self, action, text):
-        """Does what a player does: types keys, or a line and Enter, pastes,
-        ends the input with Ctrl-D, presses Enter in an IME's composition,
-        clicks or drags."""
+        """Does what a player does: types keys, a key by name, or a line and
+        Enter, pastes, ends the input with Ctrl-D, presses Enter in an IME's
+        composition, clicks or drags."""
         tab = self.browser
         if action in ("keys", "line"):
             tab.switch_to.active_element.send_keys(text + Keys.ENTER * (action == "line"))
+        elif action == "key":
+            tab.switch_to.active_element.send_keys(getattr(Keys, text))
         elif action == "paste":
             tab.execute_script(PASTE, text)
         elif action == "end":

@@ -30,12 +30,11 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 sys.path.insert(0, os.path.join(ROOT, "tests"))
-sys.path.insert(0, os.path.join(ROOT, "web", "tests"))
 from texts import INVALID, PROMPT  # noqa: E402 (the game's texts, as the tests keep them)
 import browser  # noqa: E402 (headless Chromium)
 
 GUESS = os.path.join(ROOT, "build", "release", "guess")
-PAGE = os.path.join(ROOT, "build", "web", "web", "guess.html")
+PAGE = os.path.join(ROOT, "build", "web", "src", "guess.html")
 # When the page first waits for a line, its first prompt is on the screen.
 FIRST_PROMPT = """new MutationObserver((_, observer) => {
   if (document.body.dataset.waits === "line") {

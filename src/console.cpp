@@ -1,34 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The guess authors
 // SPDX-License-Identifier: MIT
 
+// The block reader, which the terminal and the Windows console share: each
+// reads its descriptors with readInput of its own (terminal.cpp,
+// windows.cpp).
 #include "console.h"
 
-#include <cstdlib>
 #include <iostream>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <cerrno>
-#include <csignal>
-#include <termios.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-long readInput(int fd, char *to, unsigned size)
-{
-#ifdef _WIN32
-    return _read(fd, to, size);
-#else
-    ssize_t count = 0;
-    do
-        count = read(fd, to, size);
-    while (count < 0 && errno == EINTR);
-    return count;
-#endif
-}
 
 // The block reader: input read from its descriptor in large blocks.  Pending
 // output is flushed only when a block is used up, just before a read that may
@@ -56,18 +36,6 @@ private:
     char block[blockSize];
 };
 
-#ifndef _WIN32
-// Has sig handled by handler from now on (a signal handler may call this).
-void handle(int sig, void (*handler)(int))
-{
-    struct sigaction action = {};
-    action.sa_handler = handler;
-    action.sa_flags = SA_RESTART;
-    sigemptyset(&action.sa_mask);
-    sigaction(sig, &action, nullptr);
-}
-#endif
-
 } // namespace
 
 std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen)
@@ -75,112 +43,10 @@ std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen)
     return std::make_unique<BlockReader>(fd, screen);
 }
 
-void useConsole()
+void readInBlocks()
 {
-#ifndef _WIN32
-    // A reader that went away must not kill the game: writes then just fail.
-    handle(SIGPIPE, SIG_IGN);
-#endif
     std::ios::sync_with_stdio(false);
     static const auto input = blockReader(0, std::cout);
     std::cin.rdbuf(input.get());
     std::cin.tie(nullptr);
 }
-
-#ifdef _WIN32
-
-void closingPause()
-{
-    std::cout.flush();
-    static_cast<void>(std::system("pause"));
-}
-
-#else
-
-namespace {
-
-// The wait's prompt, as first shown and, from the start of the line, as
-// shown again when the game is continued after a stop.
-constexpr char promptAgain[] = "\rPress any key to continue . . . ";
-constexpr const char *pausePrompt = promptAgain + 1;
-
-// The terminal's modes before the wait, and those of the wait itself.  They
-// are file-wide so that the signal handlers can put the terminal back.
-termios saved;
-termios waiting;
-volatile std::sig_atomic_t inWait = 0;
-
-// A signal that ends the program: put the terminal back first, then die of
-// the signal as if it had not been caught.
-extern "C" void restoreAndDie(int sig)
-{
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    handle(sig, SIG_DFL);
-    raise(sig);
-}
-
-// Ctrl-Z: stop with the terminal as the shell expects it, and take it back
-// for the rest of the wait once continued.
-extern "C" void restoreAndStop(int sig)
-{
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    handle(sig, SIG_DFL);
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, sig);
-    sigprocmask(SIG_UNBLOCK, &set, nullptr);
-    raise(sig);
-    handle(sig, restoreAndStop);
-    if (inWait != 0) {
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
-        // The shell has written its own lines meanwhile, and the player
-        // must see that the game still waits.
-        const ssize_t shown = write(STDOUT_FILENO, promptAgain, sizeof promptAgain - 1);
-        static_cast<void>(shown); // a screen that went away needs nothing
-    }
-}
-
-} // namespace
-
-void closingPause()
-{
-    // Without a terminal there is nobody to press a key.
-    if (isatty(STDIN_FILENO) == 0 || tcgetattr(STDIN_FILENO, &saved) != 0)
-        return;
-    std::cout << pausePrompt << std::flush;
-    // The signals that stop or end the program are caught from now on, each
-    // unless it was ignored when the game started (as it is for a game
-    // started in the background).
-    const struct {
-        int sig;
-        void (*handler)(int);
-    } caught[] = {{SIGINT, restoreAndDie},
-                  {SIGTERM, restoreAndDie},
-                  {SIGHUP, restoreAndDie},
-                  {SIGQUIT, restoreAndDie},
-                  {SIGTSTP, restoreAndStop}};
-    for (const auto &each : caught) {
-        struct sigaction before = {};
-        sigaction(each.sig, nullptr, &before);
-        if (before.sa_handler != SIG_IGN)
-            handle(each.sig, each.handler);
-    }
-    // Keystrokes come one at a time and unechoed. Setting the modes back
-    // discards what is left of the key pressed, so the rest of an arrow
-    // key's bytes never reaches the shell.
-    waiting = saved;
-    waiting.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
-    waiting.c_cc[VMIN] = 1;
-    waiting.c_cc[VTIME] = 0;
-    inWait = 1;
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
-    // Room for all the bytes of one key, as an arrow or function key sends.
-    constexpr unsigned longestKey = 32;
-    char key[longestKey];
-    readInput(STDIN_FILENO, key, sizeof key);
-    inWait = 0;
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-    std::cout << '\n' << std::flush;
-}
-
-#endif

@@ -17,6 +17,13 @@ void useConsole();
 // descriptor: large blocks, with screen flushed before each read.
 std::unique_ptr<std::streambuf> blockReader(int fd, std::ostream &screen);
 
+// Puts a block reader on standard input, and unties standard output from it.
+void readInBlocks();
+
+// Reads at most size bytes from the descriptor, as the platform does: the
+// count read, 0 at the end of the input, or less on an error.
+long readInput(int fd, char *to, unsigned size);
+
 // Waits for one key press before the program ends, so that a console window
 // opened for the game does not vanish with the last message.
 void closingPause();

@@ -15,7 +15,7 @@ static_assert(sizeof(std::time_t) >= sizeof(std::int64_t),
               "time_t has 32 bits: build with -D_TIME_BITS=64 -D_FILE_OFFSET_BITS=64");
 
 // Plays games at the console until the player declines another.
-static void playGame()
+static void playAtConsole()
 {
     useConsole();
     playGame(
@@ -24,6 +24,6 @@ static void playGame()
 
 int main()
 {
-    playGame();
+    playAtConsole();
     return 0;
 }

@@ -1,43 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# The Windows program's resources (version, manifest and the icon, rendered
-# from the desktop's SVG), the notices that its static link owes, its texts
-# with Windows line ends, and its packages: the ZIP, and the installer, which
-# wixl makes from guess.wxs.in. Included by packaging/CMakeLists.txt.
+# The notices that the Windows program's static link owes, its texts with
+# Windows line ends, and its packages: the ZIP, and the installer, which wixl
+# makes from guess.wxs.in. Included by packaging/CMakeLists.txt.
 set(here ${CMAKE_CURRENT_LIST_DIR})
 
-# The sizes that Windows shows; 256 is stored in the .ico as PNG.
-find_program(ICOTOOL icotool REQUIRED)
-include(${here}/../icons.cmake)
-render_icons(pngs ${here}/../desktop/guess.svg 16 24 32 48 256)
-list(POP_BACK pngs large)
-set(ico ${CMAKE_CURRENT_BINARY_DIR}/guess.ico)
-add_custom_command(OUTPUT ${ico}
-  COMMAND ${ICOTOOL} --create --output=${ico} ${pngs} --raw=${large}
-  DEPENDS ${pngs} ${large} VERBATIM)
-
-add_custom_target(icon DEPENDS ${ico})
-
-enable_language(RC)
-configure_file(${here}/guess.rc.in guess.rc @ONLY)
-target_sources(guess PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/guess.rc)
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/guess.rc DIRECTORY ${PROJECT_SOURCE_DIR}
-                            PROPERTIES OBJECT_DEPENDS ${ico})
-add_dependencies(guess icon)
-# A release carries no debug sections: they triple the size of the file. The
-# PE linker writes the time into the file's header: the commit's.
-target_link_options(guess PRIVATE $<$<NOT:$<CONFIG:Debug>>:-s>
-                    LINKER:-Map=${CMAKE_CURRENT_BINARY_DIR}/guess.map)
-if(GUESS_EPOCH)
-  set_target_properties(guess PROPERTIES CXX_LINKER_LAUNCHER
-    "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${GUESS_EPOCH}")
-endif()
+# The program's icon and link map, as src/ builds them with the program.
+set(ico ${PROJECT_BINARY_DIR}/src/guess.ico)
+set(map ${PROJECT_BINARY_DIR}/src/guess.map)
 
 # The notices that the code linked in from the compiler's libraries owes,
 # as the linker's map lists it.
 add_custom_command(OUTPUT NOTICES.txt
-  COMMAND ${CMAKE_COMMAND} -DMAP=guess.map -DCOPYRIGHT=${GUESS_MINGW_COPYRIGHT}
+  COMMAND ${CMAKE_COMMAND} -DMAP=${map} -DCOPYRIGHT=${GUESS_MINGW_COPYRIGHT}
           -DOUTPUT=NOTICES.txt -P ${here}/notices.cmake
   DEPENDS guess ${here}/notices.cmake ${GUESS_MINGW_COPYRIGHT} VERBATIM)
 add_custom_target(notices ALL DEPENDS NOTICES.txt)

@@ -20,7 +20,6 @@ except ImportError:
         os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
     webdriver = ActionChains = Service = Keys = WebDriverWait = None
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
 from harness import end_session  # noqa: E402
 
 TOOLS = ("chromium", "chromedriver") + (() if webdriver else ("python3-selenium",))

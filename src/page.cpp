@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The guess authors
 // SPDX-License-Identifier: MIT
 
-// The console of the page, as console.cpp is the terminal's: the game reads
+// The console of the page, as terminal.cpp is the terminal's: the game reads
 // the lines that the player types into the page and writes onto it, its
 // clock is the page's, and the closing wait takes one key or tap. The page's
 // side of each is in page.html.in.

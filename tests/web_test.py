@@ -18,7 +18,7 @@ from harness import BUILD as TESTED, ROOT, main, tool
 from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 BUILD = os.path.join(TESTED, "tests", "web", "build")
-PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "web", "guess.html"))
+PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "src", "guess.html"))
 SECOND = 1767225600
 PASTE = """const data = new DataTransfer();
 data.setData("text/plain", arguments[0]);

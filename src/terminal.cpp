@@ -126,4 +126,3 @@ void closingPause()
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
     std::cout << '\n' << std::flush;
 }
-

@@ -29,12 +29,11 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-sys.path.insert(0, os.path.join(ROOT, "tests"))
-from texts import INVALID, PROMPT  # noqa: E402 (the game's texts, as the tests keep them)
-import browser  # noqa: E402 (headless Chromium)
+from support import PLAY, STEP, browser  # headless Chromium, and the waits' backstops
+from support.texts import INVALID, PROMPT  # the game's texts, as the tests keep them
 
 GUESS = os.path.join(ROOT, "build", "release", "guess")
-PAGE = os.path.join(ROOT, "build", "web", "src", "guess.html")
+PAGE = os.path.join(ROOT, "build", "web", "guess.html")
 # When the page first waits for a line, its first prompt is on the screen.
 FIRST_PROMPT = """new MutationObserver((_, observer) => {
   if (document.body.dataset.waits === "line") {
@@ -121,14 +120,14 @@ def page_ms(folder):
         chromium.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_PROMPT})
         for _ in range(2 * RUNS):
             chromium.get("file://" + PAGE)
-            times[0].append(browser.WebDriverWait(chromium, 30).until(
+            times[0].append(browser.WebDriverWait(chromium, STEP).until(
                 lambda tab: tab.execute_script("return window.firstPrompt")))
             chromium.get("file://" + empty)
             times[1].append(chromium.execute_script(
                 "return performance.getEntriesByType('navigation')[0].loadEventEnd"))
         chromium.get("file://" + PAGE)
-        browser.WebDriverWait(chromium, 30).until(lambda tab: tab.execute_script("return window.firstPrompt"))
-        chromium.set_script_timeout(60)
+        browser.WebDriverWait(chromium, STEP).until(lambda tab: tab.execute_script("return window.firstPrompt"))
+        chromium.set_script_timeout(PLAY)
         pasted = chromium.execute_async_script(PASTE, "abc\n" * PASTED)
     return [min(spent) for spent in times] + pasted
 

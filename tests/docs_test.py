@@ -8,8 +8,8 @@ import os
 import re
 import unittest
 
-from harness import ROOT, cached, main
-from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
+from support import ROOT, cached, main
+from support.texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 # Each line of a session as the console shows it, with what the player typed.
 LINE = "|".join([re.escape(BANNER.strip()), re.escape(PROMPT) + r"\S+", re.escape(STRIKE) + r"[123]"

@@ -8,8 +8,8 @@ import shlex
 import tempfile
 import unittest
 
-from harness import at_second, drawn, game, main, run, wrong
-from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
+from support import at_second, drawn, game, main, run, wrong
+from support.texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 
 GUESS = game()
 SHELL_GUESS = shlex.join(GUESS)

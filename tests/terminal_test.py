@@ -17,10 +17,10 @@ import tempfile
 import termios
 import unittest
 
-import harness
-import texts
+import support
+from support import texts
 
-GUESS = harness.game()
+GUESS = support.game()
 PROMPT, INVALID, QUESTION, PAUSE = (t.encode() for t in (texts.PROMPT, texts.INVALID,
                                                          texts.QUESTION, texts.PAUSE))
 STOP = "stop"  # a step at the wait: stopped by its job-control parent, then continued
@@ -87,7 +87,7 @@ class Terminal:
         self.counts = {}
 
     def close(self):
-        harness.end_session(self.game.pid)
+        support.end_session(self.game.pid)
         self.game.wait()
         for fd in {self.master, self.slave, self.screen} - {None}:
             os.close(fd)
@@ -112,7 +112,7 @@ class Terminal:
             why = f"the game has ended with status {self.game.returncode}"
         else:
             reader = os.tcgetpgrp(self.master) or self.game.pid  # the foreground's
-            why = harness.doing(reader, self.counts, self.pending)
+            why = support.doing(reader, self.counts, self.pending)
             why = why and f"{'the game' if reader == self.game.pid else f'process {reader}'} {why}"
         while why and self.read(0):
             pass
@@ -126,7 +126,7 @@ class Terminal:
                 self.read(0.05)
             return min(places) if places else None
         try:
-            at, text = harness.until(found, f"having written {' or '.join(map(repr, texts))}",
+            at, text = support.until(found, f"having written {' or '.join(map(repr, texts))}",
                                      stuck=self.doing)
         except AssertionError as error:
             raise AssertionError(f"{error}; it wrote {self.seen[-300:]!r}") from None
@@ -153,7 +153,7 @@ class Terminal:
 
     def status(self, after):
         """The game's exit status once it ends, failing as soon as it waits instead."""
-        return harness.until(lambda: self.game.poll() is not None and [self.game.returncode],
+        return support.until(lambda: self.game.poll() is not None and [self.game.returncode],
                              f"ending after {after}", stuck=self.doing)[0]
 
     def check_modes(self, modes, fault="these modes of the terminal were not put back"):
@@ -167,14 +167,14 @@ class Terminal:
 
     def keys_one_by_one(self, what):
         """Waits for the terminal to leave line-by-line input, or fails naming what waits."""
-        harness.until(lambda: not termios.tcgetattr(self.slave)[3] & termios.ICANON,
+        support.until(lambda: not termios.tcgetattr(self.slave)[3] & termios.ICANON,
                       f"one-key mode of the terminal for {what}", stuck=self.doing)
 
     def stop_and_continue(self):
         """Stops the game with SIGTSTP and continues it, as a job-control shell would."""
         self.game.send_signal(signal.SIGTSTP)
-        status = harness.until(lambda: os.waitpid(self.game.pid, os.WUNTRACED | os.WNOHANG)[1],
-                               "the game stopping after SIGTSTP")
+        status = support.until(lambda: os.waitpid(self.game.pid, os.WUNTRACED | os.WNOHANG)[1],
+                               "the game stopping after SIGTSTP", stuck=self.doing)
         if not os.WIFSTOPPED(status):
             raise AssertionError(f"the game ended instead of stopping: status {status}")
         self.check_modes(self.modes, "stopped with these modes not put back")
@@ -215,7 +215,7 @@ class AtTerminal(OnTerminal):
     def test_pause_waits_for_one_key(self):
         term = self.terminal()
         term.play_to_pause(b"n\ntyped ahead\n")
-        harness.until(lambda: "waits" in (term.doing() or ""), "waiting for a key", stuck=term.doing)
+        support.until(lambda: "waits" in (term.doing() or ""), "waiting for a key", stuck=term.doing)
         term.type(b"\x1b[A")
         self.assertEqual(term.status("the key"), 0, "the game's exit status after the key")
         self.assertEqual(term.pending(), 0, "the arrow key left bytes behind")
@@ -292,4 +292,4 @@ class WaysOut(OnTerminal):
         self.assertEqual(line, QUESTION + after, "the bytes from the question's line on")
 
 if __name__ == "__main__":
-    harness.main()
+    support.main()

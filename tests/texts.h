@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // The game's texts as the tests expect them, each kept once: the C++ tests
-// and the fuzzer include this file, and texts.py reads it for the Python
-// tests. They are written out here, not taken from the game, so that a text
-// changed in the game alone fails the tests. README.md and guess.6.in quote
-// some of them, and the benchmark's yardstick is compiled with them.
+// and the fuzzer include this file, and support/texts.py reads it for the
+// Python tests. They are written out here, not taken from the game, so that
+// a text changed in the game alone fails the tests. README.md's session
+// quotes some of them, and the benchmark's yardstick is compiled with them.
 #ifndef GUESS_TEXTS_H
 #define GUESS_TEXTS_H
 

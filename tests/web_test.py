@@ -12,13 +12,12 @@ import os
 import tempfile
 import unittest
 
-import browser
-from browser import ActionChains, Keys, WebDriverWait
-from harness import BUILD as TESTED, ROOT, main, tool
-from texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
+from support import BUILD as TESTED, ROOT, STEP, browser, main, tool
+from support.browser import ActionChains, Keys, WebDriverWait
+from support.texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 BUILD = os.path.join(TESTED, "tests", "web", "build")
-PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "src", "guess.html"))
+PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "guess.html"))
 SECOND = 1767225600
 PASTE = """const data = new DataTransfer();
 data.setData("text/plain", arguments[0]);
@@ -105,7 +104,7 @@ class Page(unittest.TestCase):
     def state(self, after):
         """Waits until the game waits, and returns for what: a line, a key, or
         nothing more."""
-        return WebDriverWait(self.browser, 30, poll_frequency=0.01).until(
+        return WebDriverWait(self.browser, STEP, poll_frequency=0.01).until(
             lambda tab: tab.execute_script("return document.body.dataset.waits"),
             f"the game has not waited since {after!r}")
 

@@ -8,15 +8,13 @@ import os
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import termios
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
-from harness import (BUILD, at_second, cached, end_session, main, needs, processes, run, tool,
+from support import (BUILD, at_second, cached, end_session, main, needs, processes, run, tool,
                      until, wrong)
-from texts import TWO_INVALID, TWO_INVALID_OUTPUT
+from support.texts import TWO_INVALID, TWO_INVALID_OUTPUT
 
 ID = cached("GUESS_ID")
 
@@ -106,7 +104,7 @@ class DebianPackage(unittest.TestCase):
         windows = lambda: tool("xdotool", "search", "--class", "xterm", env=env, check=False).stdout.split()
         xdotool = lambda *args: tool("xdotool", *args, env=env)
 
-        [window] = until(windows, "a terminal window", seconds=30)
+        [window] = until(windows, "a terminal window")
         game = until(lambda: game_in(self.root), "the game in the window")
         self.addCleanup(end_session, int(game))
         terminal = os.open(os.readlink(f"/proc/{game}/fd/0"), os.O_RDONLY | os.O_NOCTTY)
@@ -116,7 +114,7 @@ class DebianPackage(unittest.TestCase):
         until(lambda: not termios.tcgetattr(terminal)[3] & termios.ICANON, "the closing wait")
         self.assertEqual(windows(), [window], "the window did not stay at the closing wait")
         xdotool("key", "x")
-        until(lambda: not windows(), "the window closing after the key", seconds=10)
+        until(lambda: not windows(), "the window closing after the key")
 
 
 if __name__ == "__main__":

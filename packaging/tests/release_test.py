@@ -12,13 +12,11 @@ import json
 import os
 import re
 import shutil
-import sys
 import tarfile
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
-from harness import BUILD, ROOT as SOURCE, cached, main, needs, tool
+from support import BUILD, ROOT as SOURCE, cached, main, needs, tool
 
 VERSION = cached("CMAKE_PROJECT_VERSION")
 ID = cached("GUESS_ID")
@@ -32,9 +30,10 @@ DESKTOP = [f"/usr/share/{path}" for path in (
     f"applications/{ID}.desktop", f"metainfo/{ID}.metainfo.xml",
     f"icons/hicolor/scalable/apps/{ID}.svg", f"icons/hicolor/48x48/apps/{ID}.png")]
 ARCHIVE = f"guess-{VERSION}.tar.gz"
-RELEASE = " && ".join(f"cmake --workflow --preset {preset}" for preset in
-                      ("release", "release-windows", "release-arm64", "release-armhf",
-                       "release-web"))
+with open(os.path.join(SOURCE, "CMakePresets.json"), encoding="utf-8") as presets:
+    RELEASE = " && ".join(f"cmake --workflow --preset {preset['name']}"
+                          for preset in json.load(presets)["workflowPresets"]
+                          if re.match(r"release(-|$)", preset["name"]) and preset["name"] != "release-check")
 # What making the release uses besides CMake and the compiler.
 MAKERS = ("git", "dpkg-shlibdeps", "file", "rpmbuild", "x86_64-w64-mingw32-g++", "zip",
           "rsvg-convert", "icotool", "wixl", "msibuild", "aarch64-linux-gnu-g++",

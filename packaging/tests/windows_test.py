@@ -6,15 +6,13 @@
 import os
 import re
 import shutil
-import sys
 import tempfile
 import time
 import unittest
 import zipfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
-from harness import BUILD as TESTED, ROOT, cached, main, needs, run, tool
-from texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
+from support import BUILD as TESTED, ROOT, WINE_STEP, cached, main, needs, run, tool
+from support.texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
 
 VERSION = cached("CMAKE_PROJECT_VERSION")
 WORK = os.path.join(TESTED, "tests", "windows")
@@ -48,7 +46,7 @@ def play(text, *args, game=GAME):
     with open(path, "w", encoding="ascii") as file:
         file.write(text)
     with open(path, "rb") as stdin:
-        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=120, cap=64 << 20,
+        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=WINE_STEP, cap=64 << 20,
                      watch=False)
     return played.returncode, played.stdout.decode().replace("\r\n", "\n")
 
@@ -56,7 +54,7 @@ def play(text, *args, game=GAME):
 def installed():
     """The versions of guess that Settings > Apps lists, and every file and
     folder on drive C whose path names guess, from the drive's root."""
-    query = tool("wine", "reg", "query", UNINSTALL, "/s", env=WINE, seconds=120, check=False)
+    query = tool("wine", "reg", "query", UNINSTALL, "/s", env=WINE, seconds=WINE_STEP, check=False)
     entries = query.stdout.split("HKEY_")
     versions = [re.search(r"DisplayVersion\s+REG_SZ\s+(\S+)", entry).group(1) for entry in entries
                 if re.search(r"DisplayName\s+REG_SZ\s+guess\s", entry)]
@@ -72,7 +70,7 @@ class Windows(unittest.TestCase):
         tool("cmake", "--preset", "windows", "--fresh", "-B", BUILD, cwd=ROOT)
         tool("cmake", "--build", BUILD)
         # The first start of a prefix sets it up, which takes a while.
-        tool("wineboot", "-i", env=WINE, seconds=300)
+        tool("wineboot", "-i", env=WINE, seconds=WINE_STEP)
 
     def test_stripped_hardened_and_self_contained(self):
         dump = tool("x86_64-w64-mingw32-objdump", "-p", "-h", GAME).stdout
@@ -119,7 +117,7 @@ class Windows(unittest.TestCase):
         for version, path in msi.items():
             tool("cmake", f"-DVERSION={version}", f"-DOUTPUT={path}", "-P", "installer.cmake",
                  cwd=os.path.join(BUILD, "packaging"))
-        msiexec = lambda *args: tool("wine", "msiexec", *args, "/qn", env=WINE, seconds=300,
+        msiexec = lambda *args: tool("wine", "msiexec", *args, "/qn", env=WINE, seconds=WINE_STEP,
                                      check=False).returncode
         for path in msi.values():  # what a failed run left
             msiexec("/x", path)

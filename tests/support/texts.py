@@ -7,7 +7,7 @@ import ast
 import os
 import re
 
-with open(os.path.join(os.path.dirname(__file__), "texts.h"), encoding="ascii") as header:
+with open(os.path.join(os.path.dirname(__file__), "..", "texts.h"), encoding="ascii") as header:
     TEXTS = {name: ast.literal_eval(text) for name, text in
              re.findall(r'constexpr char (\w+)\[\] = (".*");', header.read())}
 BANNER, PROMPT, INVALID, WIN, STRIKE, LIMIT, OVER, QUESTION, PAUSE = (TEXTS[name] for name in (

@@ -25,10 +25,14 @@ import threading
 import time
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("GUESS_BUILD") or os.path.join(ROOT, "build", "dev")
 CAP = 8 << 20  # the most that a command may write to a file: a game that writes more loops
 SKIPPED = 77  # the exit status that CTest reports as a skipped test
+# The waits' backstops, in seconds, far above what a loaded machine needs:
+# for an answer to one step (the game's, a window's, a page's), for a game
+# played to its end, for one step of wine's, and for a tool such as a build.
+STEP, PLAY, WINE_STEP, TOOL = 30, 60, 300, 1500
 # The script's own deadline, which CTest sets before its own (GUESS_SECONDS).
 END = time.monotonic() + float(os.environ.get("GUESS_SECONDS", 3600))
 
@@ -95,7 +99,7 @@ def doing(pid, counts, unread=lambda: 0):
     return "waits for input" if call == ["0", "0x0"] else None  # read(0, ...) on x86-64
 
 
-def until(found, what, seconds=30, stuck=lambda: None):
+def until(found, what, seconds=STEP, stuck=lambda: None):
     """Polls found() until it gives something, and returns that; fails naming what
     as soon as stuck() says why it never will, else at a backstop of seconds."""
     start = time.monotonic()
@@ -110,7 +114,7 @@ def until(found, what, seconds=30, stuck=lambda: None):
         time.sleep(0.01)
 
 
-def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=True, **options):
+def run(command, data=None, stdin=None, stdout=None, seconds=PLAY, cap=CAP, watch=True, **options):
     """Runs command to its end in a session of its own, and ends that session: it
     fails at once when it writes a file of more than cap bytes and, unless watch
     is off, when doing() says why it will not end; else after the seconds."""
@@ -143,7 +147,7 @@ def run(command, data=None, stdin=None, stdout=None, seconds=60, cap=CAP, watch=
         return subprocess.CompletedProcess(command, process.returncode, out.read(), err.read())
 
 
-def tool(*command, check=True, seconds=1500, **options):
+def tool(*command, check=True, seconds=TOOL, **options):
     """Runs a tool to its end, with its output as text; unless check is off, a
     failure shows the tool's own messages. Tools write files of any size."""
     made = run(command, seconds=seconds, cap=None, watch=False, **options)

@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# Makes the page, PAGE, from its TEMPLATE and the PROGRAM that emscripten
-# built, a script beside its wasm file: both go into the page, the wasm file
-# in base64, and with them the notices of the code that emscripten puts into
+# Makes the page, PAGE, from its TEMPLATE, the game's SUMMARY and the PROGRAM
+# that emscripten built, a script beside its wasm file: both go into the
+# page, the wasm file in base64, and with them the notices of the code that emscripten puts into
 # the page besides the game's own: its JavaScript runtime and the libraries
 # that every C++ program of it links, the C library (musl), libc++, libc++abi
 # and compiler-rt. Their paragraphs come from Debian's copyright file of

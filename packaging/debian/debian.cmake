@@ -6,11 +6,13 @@
 # sets CPack up for the Debian package of this revision, and writes its
 # changelog (the notes of the version's entry in NEWS.md and its date, with
 # Debian's bullets) and its machine-readable copyright file (with the licence
-# from the file given). The steps that lay the package out and pack it again
-# are beside this file (stage.cmake, repack.cmake).
+# from the file given). It registers the steps beside this file, which lay
+# the package out and pack it again (stage.cmake, repack.cmake).
 function(package_debian)
-  cmake_parse_arguments(PARSE_ARGV 0 "" ""
-                        "REVISION;CONTACT;LICENSE;NOTES;WEEKDAY;DAY;MONTH;YEAR" "")
+  arguments(REVISION CONTACT LICENSE NOTES WEEKDAY DAY MONTH YEAR)
+  set(CPACK_GUESS_STAGE_DEB ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/stage.cmake PARENT_SCOPE)
+  set(CPACK_GUESS_REPACK_DEB ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/repack.cmake PARENT_SCOPE)
+  set(CPACK_GUESS_DEBIAN ${CMAKE_CURRENT_BINARY_DIR} PARENT_SCOPE)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT PARENT_SCOPE)
   set(CPACK_DEBIAN_PACKAGE_RELEASE ${_REVISION} PARENT_SCOPE)
   set(CPACK_DEBIAN_PACKAGE_SECTION games PARENT_SCOPE)

@@ -7,11 +7,11 @@
 # sets CPack up for the RPM of this revision, with the summary capitalised as
 # RPM's are, and writes its changelog (the notes and date of the version's
 # entry in NEWS.md) and the spec that the source archive carries for
-# rpmbuild -ta. The step that lays the package out is beside this file
-# (stage.cmake).
+# rpmbuild -ta. It registers the step beside this file, which lays the
+# package out (stage.cmake).
 function(package_rpm)
-  cmake_parse_arguments(PARSE_ARGV 0 "" ""
-                        "REVISION;CONTACT;SUMMARY;DESCRIPTION;ID;NOTES;WEEKDAY;DAY;MONTH;YEAR" "")
+  arguments(REVISION CONTACT SUMMARY DESCRIPTION ID NOTES WEEKDAY DAY MONTH YEAR)
+  set(CPACK_GUESS_STAGE_RPM ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/stage.cmake PARENT_SCOPE)
   set(CPACK_RPM_FILE_NAME RPM-DEFAULT PARENT_SCOPE)
   if(CMAKE_CROSSCOMPILING) # the package is for the target, not the building machine
     set(CPACK_RPM_PACKAGE_ARCHITECTURE ${CMAKE_SYSTEM_PROCESSOR} PARENT_SCOPE)

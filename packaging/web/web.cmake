@@ -6,7 +6,7 @@
 # guess-VERSION-web.html, with its checksum: the page is the whole release
 # for browsers, a file to open, download or serve as it is.
 function(package_web)
-  cmake_parse_arguments(PARSE_ARGV 0 "" "" "TARGET;PAGE" "")
+  arguments(TARGET PAGE)
   set(name guess-${PROJECT_VERSION}-web.html)
   add_custom_target(release-page
     COMMAND ${CMAKE_COMMAND} -E make_directory dist

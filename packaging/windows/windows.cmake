@@ -25,6 +25,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}
         ${CMAKE_CURRENT_BINARY_DIR}/NOTICES.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
+set(CPACK_GUESS_REPACK_ZIP ${here}/repack.cmake)
 set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64")
 set(CPACK_STRIP_FILES OFF) # the linker has stripped the program
 

@@ -116,7 +116,7 @@ void check(const std::string &output, int target)
                 break;
             if (take(texts::strike)) {
                 ++strikes;
-                need(std::to_string(strikes) + texts::limit);
+                need(std::to_string(strikes) + texts::outOf);
                 if (strikes == 3) {
                     need(over);
                     break;

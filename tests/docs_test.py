@@ -9,11 +9,11 @@ import re
 import unittest
 
 from support import ROOT, cached, main
-from support.texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
+from support.texts import BANNER, INVALID, OUT_OF, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 # Each line of a session as the console shows it, with what the player typed.
 LINE = "|".join([re.escape(BANNER.strip()), re.escape(PROMPT) + r"\S+", re.escape(STRIKE) + r"[123]"
-                 + re.escape(LIMIT.strip()), re.escape(INVALID.strip()), re.escape(WIN.strip()),
+                 + re.escape(OUT_OF.strip()), re.escape(INVALID.strip()), re.escape(WIN.strip()),
                  re.escape(OVER) + r"\d+", re.escape(QUESTION) + r"\S+", re.escape(PAUSE.strip()), ""])
 
 
@@ -24,6 +24,16 @@ class Documents(unittest.TestCase):
         for line in session.splitlines():
             self.assertRegex(line, f"^({LINE})$", "a line of README.md's session that the game "
                              "does not write")
+
+    def test_options_table(self):
+        with open(os.path.join(ROOT, "CMakeLists.txt"), encoding="utf-8") as build:
+            text = build.read()
+        declared = re.findall(r"^option\((GUESS_\w+)", text, re.M) + re.findall(
+            r"^set\((GUESS_\w+) [^)]*\bCACHE\b", text, re.M)
+        with open(os.path.join(ROOT, "PACKAGING.md"), encoding="utf-8") as document:
+            [table] = re.findall(r"\n\| option \|.*?\n\n", document.read(), re.S)
+        self.assertEqual(set(re.findall(r"`(GUESS_\w+)`", table)), set(declared),
+                         "PACKAGING.md's table of options against those that CMakeLists.txt declares")
 
     def test_release_files_of_this_version(self):
         version = cached("CMAKE_PROJECT_VERSION")

@@ -50,7 +50,7 @@ def changed(before, after):
     return ", ".join(names or (["bits without a name here"] if before != after else []))
 
 
-class Terminal:
+class Pty:
     """The game on a pseudo-terminal that is its controlling terminal, or, as a
     job of the test's own, just its standard streams; its output on the same
     terminal, or into a pipe or a file."""
@@ -196,16 +196,18 @@ class Terminal:
         self.keys_one_by_one("the pause")
 
 
-class OnTerminal(unittest.TestCase):
+class PtyCase(unittest.TestCase):
     """The helpers of the tests below."""
 
     def terminal(self, *args, **options):
-        term = Terminal(*args, **options)
+        term = Pty(*args, **options)
         self.addCleanup(term.close)
         return term
 
 
-class AtTerminal(OnTerminal):
+class Prompts(PtyCase):
+    """The prompts and the closing wait."""
+
     def test_prompts_before_input(self):
         term = self.terminal()
         term.expect(PROMPT)
@@ -248,7 +250,7 @@ class AtTerminal(OnTerminal):
         term.check_modes(modes)
 
 
-class WaysOut(OnTerminal):
+class WaysOut(PtyCase):
     """The ways out of the wait: a class apart, so that CTest runs it beside the rest."""
 
     def test_every_way_out_of_the_wait(self):

@@ -9,12 +9,13 @@ with keys and the mouse."""
 import contextlib
 import json
 import os
+import re
 import tempfile
 import unittest
 
 from support import BUILD as TESTED, ROOT, STEP, browser, main, tool
 from support.browser import ActionChains, Keys, WebDriverWait
-from support.texts import BANNER, INVALID, LIMIT, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
+from support.texts import BANNER, INVALID, OUT_OF, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
 
 BUILD = os.path.join(TESTED, "tests", "web", "build")
 PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "guess.html"))
@@ -37,39 +38,33 @@ new MutationObserver((records) => records.forEach((record) => {
                        attributeFilter: ["data-waits"]});"""
 
 
-def drawn(second):
-    """The number that the page draws in the second, by musl's rand."""
-    seed = (6364136223846793005 * ((second - 1) % 2**64) + 1) % 2**64
-    return (seed >> 33) % 20 + 1
-
-
-TARGET = drawn(SECOND)
-WRONG = [str(n) for n in range(1, 21) if n != TARGET][:3]
-LOSS = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{LIMIT}" for i, n in enumerate(WRONG, 1)) + f"{OVER}{TARGET}\n"
-# What players do, step by step: the keys they type (or a key by name, a
-# paste, an Enter in an IME's composition, a plain click or a drag on the log), what the game
-# then waits for, what holds then on the page, and the page's log when play
-# has ended.
-ROWS = {
-    "PlaysByKeysOnAPhone": ([("line", "abc"), *[("line", n) for n in WRONG], ("paste", f"y\n{TARGET}\n"),
-                             ("line", "n", "key"), ("keys", "x", "nothing")],
-                            f"{BANNER}{PROMPT}abc\n{INVALID}{LOSS}{QUESTION}y\n{BANNER}{PROMPT}{TARGET}\n"
-                            f"{WIN}{QUESTION}n\n{PAUSE}\n"),
-    "KeysThatTypeNothingLeaveTheWait": (
-        [("paste", "\n".join(WRONG) + "\nn\n", "key"),
-         *[("key", key, "key") for key in ("SHIFT", "CONTROL", "ALT", "META")], ("key", "ENTER", "nothing")],
-        f"{BANNER}{LOSS}{QUESTION}n\n{PAUSE}\n"),
-    "EnterInACompositionDoesNotSend": (
-        [("keys", WRONG[0] + " "), ("compose", "", "line", f"line.value == '{WRONG[0]} '"), ("line", ""),
-         ("end", "", "nothing")],
-        f"{BANNER}{PROMPT}{WRONG[0]} \n{STRIKE}1{LIMIT}{PROMPT}\n"),
-    "ClicksSelectOrFocus": ([("line", "abc"), ("click", "summary"),
-                             ("click", "#out", "line", "document.activeElement == line"),
-                             ("drag", "#out", "line", "getSelection().toString()"), ("end", "", "nothing")],
-                            f"{BANNER}{PROMPT}abc\n{INVALID}{PROMPT}\n"),
-    "PasteOfManyLines": ([("paste", "abc\n" * 3000), ("end", "", "nothing")],
-                         BANNER + (PROMPT + "abc\n" + INVALID) * 3000 + PROMPT + "\n"),
-}
+# What players do, step by step, when the page draws target: the keys they
+# type (or a key by name, a paste, an Enter in an IME's composition, a plain
+# click or a drag on the log), what the game then waits for, what holds then
+# on the page, and the page's log when play has ended.
+def rows(target):
+    wrong = [str(n) for n in range(1, 21) if n != target][:3]
+    loss = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{OUT_OF}" for i, n in enumerate(wrong, 1)) + f"{OVER}{target}\n"
+    return {
+        "PlaysByKeysOnAPhone": ([("line", "abc"), *[("line", n) for n in wrong], ("paste", f"y\n{target}\n"),
+                                 ("line", "n", "key"), ("keys", "x", "nothing")],
+                                f"{BANNER}{PROMPT}abc\n{INVALID}{loss}{QUESTION}y\n{BANNER}{PROMPT}{target}\n"
+                                f"{WIN}{QUESTION}n\n{PAUSE}\n"),
+        "KeysThatTypeNothingLeaveTheWait": (
+            [("paste", "\n".join(wrong) + "\nn\n", "key"),
+             *[("key", key, "key") for key in ("SHIFT", "CONTROL", "ALT", "META")], ("key", "ENTER", "nothing")],
+            f"{BANNER}{loss}{QUESTION}n\n{PAUSE}\n"),
+        "EnterInACompositionDoesNotSend": (
+            [("keys", wrong[0] + " "), ("compose", "", "line", f"line.value == '{wrong[0]} '"), ("line", ""),
+             ("end", "", "nothing")],
+            f"{BANNER}{PROMPT}{wrong[0]} \n{STRIKE}1{OUT_OF}{PROMPT}\n"),
+        "ClicksSelectOrFocus": ([("line", "abc"), ("click", "summary"),
+                                 ("click", "#out", "line", "document.activeElement == line"),
+                                 ("drag", "#out", "line", "getSelection().toString()"), ("end", "", "nothing")],
+                                f"{BANNER}{PROMPT}abc\n{INVALID}{PROMPT}\n"),
+        "PasteOfManyLines": ([("paste", "abc\n" * 3000), ("end", "", "nothing")],
+                             BANNER + (PROMPT + "abc\n" + INVALID) * 3000 + PROMPT + "\n"),
+    }
 
 
 class Page(unittest.TestCase):
@@ -77,29 +72,28 @@ class Page(unittest.TestCase):
     def setUpClass(cls):
         tool("cmake", "--preset", "web", "--fresh", "-B", BUILD, cwd=ROOT)
         tool("cmake", "--build", BUILD)
-        with tempfile.TemporaryDirectory() as folder:
-            file = os.path.join(folder, "sessions")
-            tool(os.path.join(TESTED, "tests", "game_test"), "--gtest_filter=Game/Transcript.*",
-                 env=dict(os.environ, GUESS_SESSIONS=file))
-            with open(file, "rb") as sessions:
-                fields = sessions.read().split(b"\0")
-        # The bytes of a session, as the page has them: typed text.
-        cls.sessions = [(fields[i].decode(), int(fields[i + 1]), *(field.decode("latin-1") for field
-                        in fields[i + 2:i + 4])) for i in range(0, len(fields) - 1, 4)]
         cls.stack = contextlib.ExitStack()
-        cls.browser = browser.start(cls.stack)
+        cls.browser = browser.start(cls.stack, SECOND)
         cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
 
     @classmethod
     def tearDownClass(cls):
         cls.stack.close()
 
-    def open(self, second):
-        """Opens the page with its clock held at the second."""
-        self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                     {"source": f"Date.now = () => {second * 1000};"})
+    def open(self):
         self.browser.get(PAGE)
         self.waits_for("line", "loading")
+
+    def drawn(self):
+        """The number that the page draws at its held second, learnt from a
+        game lost there, or won on the way: every game there draws it."""
+        self.open()
+        for guess in (1, 2, 3):
+            self.do("line", str(guess))
+            log = self.waits_for("line", guess)
+            if WIN in log:
+                return guess
+        return int(re.search(re.escape(OVER) + r"(\d+)", log).group(1))
 
     def state(self, after):
         """Waits until the game waits, and returns for what: a line, a key, or
@@ -145,10 +139,20 @@ class Page(unittest.TestCase):
                              f"more writes to the log than frames and waits: {seen}")
 
     def test_sessions_as_a_console_shows_them(self):
-        for name, target, typed, shown in self.sessions:
+        # The transcript table's sessions, as a console shows them, played
+        # where the game draws the page's number (GUESS_TARGET).
+        target = self.drawn()
+        with tempfile.TemporaryDirectory() as folder:
+            file = os.path.join(folder, "sessions")
+            tool(os.path.join(TESTED, "tests", "game_test"), "--gtest_filter=Game/Transcript.*",
+                 env=dict(os.environ, GUESS_SESSIONS=file, GUESS_TARGET=str(target)))
+            with open(file, "rb") as sessions:
+                fields = sessions.read().split(b"\0")
+        # The bytes of a session, as the page has them: typed text.
+        for i in range(0, len(fields) - 1, 3):
+            name, typed, shown = fields[i].decode(), *(field.decode("latin-1") for field in fields[i + 1:i + 3])
             with self.subTest(name):
-                self.open(next(second for second in range(SECOND, SECOND + 1000)
-                               if drawn(second) == target))
+                self.open()
                 lines, _, rest = typed.rpartition("\n")
                 if lines or _:
                     self.do("paste", typed)
@@ -165,9 +169,9 @@ class Page(unittest.TestCase):
 
     def test_players(self):
         self.browser.set_window_size(360, 640)  # a phone's
-        for name, (steps, log) in ROWS.items():
+        for name, (steps, log) in rows(self.drawn()).items():
             with self.subTest(name):
-                self.open(SECOND)
+                self.open()
                 for action, text, waits, holds in (step + ("line", None)[len(step) - 2:] for step in steps):
                     self.do(action, text)
                     self.waits_for(waits, f"{action} {text!r}")

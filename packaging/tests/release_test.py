@@ -159,8 +159,8 @@ class Release(unittest.TestCase):
         # Fedora's flags exported, with warnings as errors, and no build type
         # or openSUSE's: the build must add nothing to the flags, and install
         # where it is told. The second also runs every test with the flags
-        # still exported, the Windows build's too, and that where an earlier
-        # run left the Windows build a failed configuration, as 1.1.0 did.
+        # still exported, the Windows build's too, and that over a Windows
+        # build whose configuration an earlier run left failed.
         for build_type, bindir, testing in (("", "bin", "OFF"), ("RelWithDebInfo", "games", "ON")):
             with self.subTest(build_type=build_type), tempfile.TemporaryDirectory() as work:
                 build, staging = os.path.join(work, "build"), os.path.join(work, "staging")

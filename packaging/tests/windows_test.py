@@ -7,12 +7,12 @@ import os
 import re
 import shutil
 import tempfile
-import time
 import unittest
 import zipfile
 
-from support import BUILD as TESTED, ROOT, WINE_STEP, cached, main, needs, run, tool
-from support.texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
+from support import BUILD as TESTED, ROOT, WINE_STEP, at_second, cached, main, needs, run, tool
+from support.texts import (BANNER, INVALID, OVER, PROMPT, QUESTION, STRIKE, TWO_INVALID, TWO_INVALID_OUTPUT,
+                           WIN, strikes)
 
 VERSION = cached("CMAKE_PROJECT_VERSION")
 WORK = os.path.join(TESTED, "tests", "windows")
@@ -27,26 +27,17 @@ DRIVE = os.path.join(WINE["WINEPREFIX"], "drive_c")
 FOLDER = os.path.join("Program Files", "guess")  # where the installer puts the game
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
+SECOND = 1767225600
 
 
-def draws(first, seconds):
-    """The numbers that msvcrt's generator draws for games started in the
-    seconds from first on."""
-    numbers = set()
-    for second in range(first, first + seconds):
-        state = (second * 214013 + 2531011) & 0xFFFFFFFF
-        numbers.add((state >> 16 & 0x7FFF) % 20 + 1)
-    return numbers
-
-
-def play(text, *args, game=GAME):
+def play(text, *args, game=GAME, env=WINE):
     """Runs guess.exe with standard input from a file (the console's pause
     would wait on an open pipe); returns its status and output with LF line ends."""
     path = os.path.join(WORK, "input.txt")
     with open(path, "w", encoding="ascii") as file:
         file.write(text)
     with open(path, "rb") as stdin:
-        played = run(["wine", game, *args], stdin=stdin, env=WINE, seconds=WINE_STEP, cap=64 << 20,
+        played = run(["wine", game, *args], stdin=stdin, env=env, seconds=WINE_STEP, cap=64 << 20,
                      watch=False)
     return played.returncode, played.stdout.decode().replace("\r\n", "\n")
 
@@ -146,24 +137,23 @@ class Windows(unittest.TestCase):
         self.assertEqual(play(TWO_INVALID, "--ignored"), (0, TWO_INVALID_OUTPUT),
                          "the exit status and output of a session whose input ends")
 
-    def test_losses_replay_and_pause(self):
-        # Two games lost on three numbers that msvcrt's generator draws in no
-        # second of the next 20 (at most 17 numbers), then the pause.
-        drawable = draws(int(time.time()) - 1, 20)
-        wrong = [n for n in range(1, 21) if n not in drawable][:3]
-        guesses = "".join(f"{n}\n" for n in wrong)
-        status, text = play(TWO_INVALID + guesses + "y\n" + guesses + "n\n")
+    def test_loss_win_and_pause(self):
+        # At a held second: the number that every game there draws, from a
+        # game lost there (or won on the way, each "n" being invalid input
+        # after a wrong guess); then a game lost and one won, and the pause.
+        held = at_second(SECOND, WINE)
+        _, text = play("1\nn\n2\nn\n3\nn\n", env=held)
+        shown = re.search(re.escape(OVER) + r"(\d+)", text)
+        target = int(shown.group(1)) if shown else text.count(STRIKE) + 1
+        wrong = [n for n in range(1, 21) if n != target][:3]
+        status, text = play(TWO_INVALID + "".join(f"{n}\n" for n in wrong) + f"y\n{target}\nn\n", env=held)
         self.assertEqual(status, 0, "the exit status")
-        first = re.escape(BANNER + (PROMPT + INVALID) * 2) + LOSS
-        match = re.fullmatch(f"{first}{re.escape(BANNER)}{LOSS}(.+)", text, re.S)
-        if not match:
-            self.fail(f"the output is not two lost games and the pause:\n{text}")
-        for number in match.groups()[:2]:
-            self.assertIn(int(number), drawable, "a lost game shows a number not drawn")
+        played = BANNER + (PROMPT + INVALID) * 2 + PROMPT + strikes(3) + f"{OVER}{target}\n{QUESTION}"
+        played += BANNER + PROMPT + WIN + QUESTION
+        self.assertEqual(text[:len(played)], played, "two games at one second")
         # The command processor's own prompt: wine's words differ from Windows'.
-        self.assertTrue(match.group(3).startswith("Press any key"),
-                        f"no pause after play: {match.group(3)!r}")
-
+        self.assertTrue(text[len(played):].startswith("Press any key"),
+                        f"no pause after play: {text[len(played):]!r}")
 
 if __name__ == "__main__":
     main(*TOOLS)

@@ -118,12 +118,12 @@ def run(command, data=None, stdin=None, stdout=None, seconds=PLAY, cap=CAP, watc
     """Runs command to its end in a session of its own, and ends that session: it
     fails at once when it writes a file of more than cap bytes and, unless watch
     is off, when doing() says why it will not end; else after the seconds."""
-    limit = (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (cap, cap))) if cap else None
+    capped = (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (cap, cap))) if cap else None
     stdin = subprocess.PIPE if data is not None else stdin
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err, subprocess.Popen(
             command, stdin=stdin, stdout=stdout or out, stderr=err,
-            start_new_session=True, preexec_fn=limit, **options) as process:
-        # The input goes in beside the watch: a retried communicate() sends no more.
+            start_new_session=True, preexec_fn=capped, **options) as process:
+        # The input goes in beside the watch, which must not wait for it to be written.
         threading.Thread(target=process.communicate, args=(data,), daemon=True).start()
         counts = {}
 
@@ -180,7 +180,9 @@ def at_second(second, env=None):
     if not faketime:
         raise unittest.SkipTest("not installed: faketime")
     env = dict(env or os.environ)
-    return dict(env, LD_PRELOAD=faketime, TZ="UTC", FAKETIME_ONLY_CMDS="guess,qemu-arm,qemu-aarch64",
+    # The game, and the emulators that run it: qemu-user, or wine's loaders.
+    only = "guess,qemu-arm,qemu-aarch64,wine,wine64,wine-preloader,wine64-preloader"
+    return dict(env, LD_PRELOAD=faketime, TZ="UTC", FAKETIME_ONLY_CMDS=only,
                 FAKETIME=time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(second)),
                 # qemu-user, which runs a cross-built game, takes the clock
                 # for it, and must not hand the library to it.

@@ -89,7 +89,10 @@ class DebianPackage(unittest.TestCase):
         second = 1767225600
         env = at_second(second, dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}"))
         reader, writer = os.pipe()
-        screen = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-nolisten", "tcp"],
+        # Without -noreset, the screen starts afresh whenever its last client
+        # leaves, as each look for the window does, and refuses the terminal
+        # meanwhile.
+        screen = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-nolisten", "tcp", "-noreset"],
                                   pass_fds=[writer], start_new_session=True, stderr=subprocess.DEVNULL)
         self.addCleanup(screen.wait)
         self.addCleanup(end_session, screen.pid)

@@ -63,6 +63,11 @@ class Windows(unittest.TestCase):
         # The first start of a prefix sets it up, which takes a while.
         tool("wineboot", "-i", env=WINE, seconds=WINE_STEP)
 
+    @classmethod
+    def tearDownClass(cls):
+        # wine's services run in sessions of their own: its server ends them.
+        tool("wineserver", "-k", env=WINE, check=False)  # 1 where none is left
+
     def test_stripped_hardened_and_self_contained(self):
         dump = tool("x86_64-w64-mingw32-objdump", "-p", "-h", GAME).stdout
         dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}

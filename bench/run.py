@@ -118,15 +118,16 @@ def page_ms(folder):
     with contextlib.ExitStack() as stack:
         chromium = browser.start(stack)
         chromium.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_PROMPT})
+        first_prompt = lambda: browser.WebDriverWait(chromium, STEP).until(  # noqa: E731
+            lambda tab: tab.execute_script("return window.firstPrompt"))
         for _ in range(2 * RUNS):
             chromium.get("file://" + PAGE)
-            times[0].append(browser.WebDriverWait(chromium, STEP).until(
-                lambda tab: tab.execute_script("return window.firstPrompt")))
+            times[0].append(first_prompt())
             chromium.get("file://" + empty)
             times[1].append(chromium.execute_script(
                 "return performance.getEntriesByType('navigation')[0].loadEventEnd"))
         chromium.get("file://" + PAGE)
-        browser.WebDriverWait(chromium, STEP).until(lambda tab: tab.execute_script("return window.firstPrompt"))
+        first_prompt()
         chromium.set_script_timeout(PLAY)
         pasted = chromium.execute_async_script(PASTE, "abc\n" * PASTED)
     return [min(spent) for spent in times] + pasted

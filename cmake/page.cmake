@@ -3,10 +3,10 @@
 
 # Makes the page, PAGE, from its TEMPLATE, the game's SUMMARY and the PROGRAM
 # that emscripten built, a script beside its wasm file: both go into the
-# page, the wasm file in base64, and with them the notices of the code that emscripten puts into
-# the page besides the game's own: its JavaScript runtime and the libraries
-# that every C++ program of it links, the C library (musl), libc++, libc++abi
-# and compiler-rt. Their paragraphs come from Debian's copyright file of
+# page, the wasm file in base64, and with them the notices of the code that
+# emscripten puts into the page besides the game's own: its JavaScript
+# runtime and the libraries that every C++ program of it links, the C
+# library (musl), libc++, libc++abi and compiler-rt. Their paragraphs come from Debian's copyright file of
 # emscripten, COPYRIGHT, with the texts of the licences that they name, from
 # LICENSES; one that is not found stops the build.
 foreach(input TEMPLATE PROGRAM COPYRIGHT LICENSES)

@@ -112,11 +112,12 @@ class Transcript : public testing::TestWithParam<Case> {};
 
 TEST_P(Transcript, Plays)
 {
-    // Another console's test may ask for its own number (GUESS_TARGET), that
-    // each row whose number is not its own then plays.
+    // Another console's test may ask for its own number (GUESS_TARGET), which
+    // then plays in each row that does not draw a number of its own.
     const Case &c = GetParam();
-    const char *asked = std::getenv("GUESS_TARGET");
-    const int drawn = c.drawn != 0 ? c.drawn : asked != nullptr ? std::atoi(asked) : 0;
+    const char *number = std::getenv("GUESS_TARGET");
+    const int asked = number != nullptr ? std::atoi(number) : 0;
+    const int drawn = c.drawn != 0 ? c.drawn : asked;
     std::time_t second = now;
     while (drawn != 0 && drawnAt(second) != drawn)
         ++second;
@@ -126,7 +127,7 @@ TEST_P(Transcript, Plays)
     // That console plays the same sessions (GUESS_SESSIONS names the file):
     // name, input and what a console shows, each ended by a NUL.
     const char *file = std::getenv("GUESS_SESSIONS");
-    if (file != nullptr && (asked == nullptr || target == std::atoi(asked)))
+    if (file != nullptr && (asked == 0 || target == asked))
         std::ofstream(file, std::ios::app | std::ios::binary)
             << c.name << '\0' << input << '\0'
             << session::echoed(input, [second] { return second; }) << '\0';

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The guess authors
 // SPDX-License-Identifier: MIT
 
-// The block reader, which the terminal and the Windows console share: each
-// reads its descriptors with readInput of its own (terminal.cpp,
-// windows.cpp).
+// The block reader, which every console shares: each reads its input with
+// readInput of its own.
 #include "console.h"
 
 #include <iostream>

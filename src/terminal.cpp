@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The guess authors
 // SPDX-License-Identifier: MIT
 
-// The console of a POSIX terminal: its reads, and the closing wait with its
-// terminal modes and signals.
+// The console of a POSIX terminal: its reads, its clock, and the closing wait
+// with its terminal modes and signals.
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <ctime>
 #include <iostream>
 #include <termios.h>
 #include <unistd.h>
@@ -18,6 +20,17 @@ long readInput(int fd, char *to, unsigned size)
         count = read(fd, to, size);
     while (count < 0 && errno == EINTR);
     return count;
+}
+
+// Each game's draw is seeded from the calendar second, which a 32-bit time_t
+// cannot count past 19 January 2038: from then on time() fails, and every game
+// would draw the same number.
+static_assert(sizeof(std::time_t) >= sizeof(std::int64_t),
+              "time_t has 32 bits: build with -D_TIME_BITS=64 -D_FILE_OFFSET_BITS=64");
+
+std::time_t calendarSecond()
+{
+    return std::time(nullptr);
 }
 
 namespace {
@@ -42,11 +55,6 @@ void useConsole()
 }
 
 namespace {
-
-// The wait's prompt, as first shown and, from the start of the line, as
-// shown again when the game is continued after a stop.
-constexpr char promptAgain[] = "\rPress any key to continue . . . ";
-constexpr const char *pausePrompt = promptAgain + 1;
 
 // The terminal's modes before the wait, and those of the wait itself.  They
 // are file-wide so that the signal handlers can put the terminal back.
@@ -78,8 +86,9 @@ extern "C" void restoreAndStop(int sig)
     if (inWait != 0) {
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &waiting);
         // The shell has written its own lines meanwhile, and the player
-        // must see that the game still waits.
-        const ssize_t shown = write(STDOUT_FILENO, promptAgain, sizeof promptAgain - 1);
+        // must see that the game still waits, from the start of the line.
+        const bool shown = write(STDOUT_FILENO, "\r", 1) == 1 &&
+                           write(STDOUT_FILENO, pausePrompt, sizeof pausePrompt - 1) > 0;
         static_cast<void>(shown); // a screen that went away needs nothing
     }
 }

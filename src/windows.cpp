@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The guess authors
 // SPDX-License-Identifier: MIT
 
-// The console of Windows: its reads, and the closing wait, which is the
-// command prompt's own.
+// The console of Windows: its reads, its clock, and the closing wait, which
+// is the command prompt's own.
 #include <cstdlib>
 #include <io.h>
 #include <iostream>
@@ -12,6 +12,11 @@
 long readInput(int fd, char *to, unsigned size)
 {
     return _read(fd, to, size);
+}
+
+std::time_t calendarSecond()
+{
+    return std::time(nullptr);
 }
 
 void useConsole()

@@ -9,6 +9,8 @@
 # library (musl), libc++, libc++abi and compiler-rt. Their paragraphs come from Debian's copyright file of
 # emscripten, COPYRIGHT, with the texts of the licences that they name, from
 # LICENSES; one that is not found stops the build.
+cmake_policy(VERSION 3.20)
+include("${CMAKE_CURRENT_LIST_DIR}/../packaging/run.cmake")
 foreach(input TEMPLATE PROGRAM COPYRIGHT LICENSES)
   if(NOT EXISTS "${${input}}")
     message(FATAL_ERROR "page.cmake: ${input} '${${input}}' is not there")
@@ -32,9 +34,7 @@ foreach(licence Expat Apache-2.0)
 endforeach()
 file(READ "${LICENSES}/Apache-2.0" apache)
 string(APPEND notices "\n${apache}")
-string(REPLACE "&" "&amp;" notices "${notices}")
-string(REPLACE "<" "&lt;" notices "${notices}")
-string(REPLACE ">" "&gt;" notices "${notices}")
+escape_xml(notices)
 
 file(READ "${PROGRAM}" program)
 string(REGEX REPLACE "\\.js$" ".wasm" binary "${PROGRAM}")

@@ -21,3 +21,25 @@ macro(arguments)
     endif()
   endforeach()
 endmacro()
+
+# dated(epoch path...) gives every file under the paths the time of the
+# commit: SOURCE_DATE_EPOCH where it is set, else epoch, the commit's time,
+# which it then sets for the tools that stamp a time (none where neither is
+# known). rpmbuild and zip only clamp times later than it: files older than
+# the commit, as in a long-lived checkout, would keep their own.
+function(dated epoch)
+  if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT epoch STREQUAL "")
+    set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+  endif()
+  if(DEFINED ENV{SOURCE_DATE_EPOCH} AND ARGN)
+    run(find ${ARGN} -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +)
+  endif()
+endfunction()
+
+# escape_xml(variable) escapes the text in the variable for XML and HTML.
+function(escape_xml variable)
+  string(REPLACE "&" "&amp;" text "${${variable}}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  set(${variable} "${text}" PARENT_SCOPE)
+endfunction()

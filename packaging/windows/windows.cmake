@@ -1,40 +1,35 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# The notices that the Windows program's static link owes, its texts with
-# Windows line ends, and its packages: the ZIP, and the installer, which wixl
-# makes from guess.wxs.in. Included by packaging/CMakeLists.txt.
-set(here ${CMAKE_CURRENT_LIST_DIR})
+# package_windows(ICON ico MAP map COPYRIGHT copyright UPGRADE_CODE code)
+# installs the Windows program with its texts, with Windows line ends: its
+# README.txt (readme.cmake), its licence, and the notices that its static
+# link owes, as the linker's map lists what it took (notices.cmake, with the
+# texts of Debian's copyright file of the MinGW-w64 runtime). It sets CPack up
+# for its packages: the ZIP, packed again (repack.cmake), and the installer,
+# which wixl makes from guess.wxs with the icon and the upgrade code
+# (installer.cmake, CPack's External generator).
+function(package_windows)
+  arguments(ICON MAP COPYRIGHT UPGRADE_CODE)
+  set(here ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+  add_custom_command(OUTPUT NOTICES.txt
+    COMMAND ${CMAKE_COMMAND} -DMAP=${_MAP} -DCOPYRIGHT=${_COPYRIGHT} -DOUTPUT=NOTICES.txt
+            -P ${here}/notices.cmake
+    DEPENDS guess ${here}/notices.cmake ${_COPYRIGHT} VERBATIM)
+  add_custom_target(notices ALL DEPENDS NOTICES.txt)
+  include(${here}/readme.cmake)
+  configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  install(TARGETS guess RUNTIME DESTINATION .)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+          ${CMAKE_CURRENT_BINARY_DIR}/NOTICES.txt DESTINATION .)
 
-# The program's icon and link map, as src/ builds them with the program.
-set(ico ${PROJECT_BINARY_DIR}/src/guess.ico)
-set(map ${PROJECT_BINARY_DIR}/src/guess.map)
-
-# The notices that the code linked in from the compiler's libraries owes,
-# as the linker's map lists it.
-add_custom_command(OUTPUT NOTICES.txt
-  COMMAND ${CMAKE_COMMAND} -DMAP=${map} -DCOPYRIGHT=${GUESS_MINGW_COPYRIGHT}
-          -DOUTPUT=NOTICES.txt -P ${here}/notices.cmake
-  DEPENDS guess ${here}/notices.cmake ${GUESS_MINGW_COPYRIGHT} VERBATIM)
-add_custom_target(notices ALL DEPENDS NOTICES.txt)
-
-include(${here}/readme.cmake)
-configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-install(TARGETS guess RUNTIME DESTINATION .)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
-        ${CMAKE_CURRENT_BINARY_DIR}/NOTICES.txt DESTINATION .)
-
-set(CPACK_GENERATOR ZIP)
-set(CPACK_GUESS_REPACK_ZIP ${here}/repack.cmake)
-set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64")
-set(CPACK_STRIP_FILES OFF) # the linker has stripped the program
-
-# The installer is per machine, in Program Files: the game is one program for
-# everyone who uses the machine, where Windows users and their administrators
-# expect programs, and no user can change it; the price is one consent prompt
-# when installing. The upgrade code names the game in every version.
-set(GUESS_UPGRADE_CODE ea8014d9-aa24-4a94-8126-4d71f2855a31)
-configure_file(${here}/guess.wxs.in guess.wxs @ONLY)
-configure_file(${here}/installer.cmake.in installer.cmake @ONLY)
-add_custom_target(installer COMMAND ${CMAKE_COMMAND} -P installer.cmake VERBATIM)
-add_dependencies(installer guess notices)
+  set(CPACK_GENERATOR ZIP External PARENT_SCOPE)
+  set(CPACK_GUESS_REPACK_ZIP ${here}/repack.cmake PARENT_SCOPE)
+  set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64" PARENT_SCOPE)
+  set(CPACK_STRIP_FILES OFF PARENT_SCOPE) # the linker has stripped the program
+  set(CPACK_EXTERNAL_ENABLE_STAGING ON PARENT_SCOPE)
+  set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${here}/installer.cmake PARENT_SCOPE)
+  set(CPACK_GUESS_ICON ${_ICON} PARENT_SCOPE)
+  set(CPACK_GUESS_UPGRADE_CODE ${_UPGRADE_CODE} PARENT_SCOPE)
+  set(CPACK_GUESS_DESCRIPTION "${PROJECT_DESCRIPTION}" PARENT_SCOPE)
+endfunction()

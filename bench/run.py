@@ -29,11 +29,10 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-from support import PLAY, STEP, browser  # headless Chromium, and the waits' backstops
+from support import PLAY, STEP, browser, built  # headless Chromium, the waits' backstops
 from support.texts import INVALID, PROMPT  # the game's texts, as the tests keep them
 
 GUESS = os.path.join(ROOT, "build", "release", "guess")
-PAGE = os.path.join(ROOT, "build", "web", "guess.html")
 # When the page first waits for a line, its first prompt is on the screen.
 FIRST_PROMPT = """new MutationObserver((_, observer) => {
   if (document.body.dataset.waits === "line") {
@@ -41,9 +40,9 @@ FIRST_PROMPT = """new MutationObserver((_, observer) => {
     observer.disconnect();
   }
 }).observe(document, {subtree: true, attributeFilter: ["data-waits"]});"""
-# PASTED lines pasted into the page: how long they take to play, the longest
-# task meanwhile, and the lines that the page then holds.
-PASTE = """const [lines, done] = arguments;
+# PASTED lines pasted into the page (browser.PASTE): how long they take to
+# play, the longest task meanwhile, and the lines that the page then holds.
+PASTE = """const done = arguments[1];
 const start = performance.now();
 let longest = 0;
 new PerformanceObserver((list) => list.getEntries().forEach((task) => {
@@ -55,9 +54,7 @@ new MutationObserver((_, observer) => {
   setTimeout(() => done([performance.now() - start, longest,
                          document.getElementById("out").textContent.split("\\n").slice(-3)]));
 }).observe(document.body, {attributeFilter: ["data-waits"]});
-const data = new DataTransfer();
-data.setData("text/plain", lines);
-document.getElementById("line").dispatchEvent(new ClipboardEvent("paste", {clipboardData: data}));"""
+""" + browser.PASTE
 PASTED = 100000
 RUNS = 7
 MIB = 1 << 20
@@ -65,8 +62,7 @@ MIB = 1 << 20
 
 def build(folder):
     """Builds the game and the yardstick; returns the yardstick's path."""
-    for step in (["cmake", "--preset", "release"], ["cmake", "--build", "--preset", "release"]):
-        subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+    built("release", os.path.dirname(GUESS))
     yardstick = os.path.join(folder, "yardstick")
     subprocess.run(["cc", "-O2", f"-DREPLY={json.dumps(INVALID + PROMPT)}", "-o", yardstick,
                     os.path.join(HERE, "yardstick.c")], check=True)
@@ -104,16 +100,14 @@ def peak_mib(command, path):
     return min(peaks)
 
 
-def page_ms(folder):
+def page_ms(page, folder):
     """The best of twice RUNS times (a page's load varies more than a
     program's run), in ms from opening, of the page's first prompt and of an
     empty page's end of loading, opened in turns; and the time of the paste,
     its longest task and the last lines that the page then holds."""
-    for step in (["cmake", "--preset", "web"], ["cmake", "--build", "--preset", "web"]):
-        subprocess.run(step, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
     empty = os.path.join(folder, "empty.html")
-    with open(empty, "w", encoding="ascii") as page:
-        page.write("<!doctype html><title>empty</title><p>empty</p>")
+    with open(empty, "w", encoding="ascii") as file:
+        file.write("<!doctype html><title>empty</title><p>empty</p>")
     times = [[], []]
     with contextlib.ExitStack() as stack:
         chromium = browser.start(stack)
@@ -121,12 +115,12 @@ def page_ms(folder):
         first_prompt = lambda: browser.WebDriverWait(chromium, STEP).until(  # noqa: E731
             lambda tab: tab.execute_script("return window.firstPrompt"))
         for _ in range(2 * RUNS):
-            chromium.get("file://" + PAGE)
+            chromium.get(page)
             times[0].append(first_prompt())
             chromium.get("file://" + empty)
             times[1].append(chromium.execute_script(
                 "return performance.getEntriesByType('navigation')[0].loadEventEnd"))
-        chromium.get("file://" + PAGE)
+        chromium.get(page)
         first_prompt()
         chromium.set_script_timeout(PLAY)
         pasted = chromium.execute_async_script(PASTE, "abc\n" * PASTED)
@@ -167,8 +161,9 @@ def main():
             verdict(f"peak resident memory, {name}", peak_mib([GUESS], path),
                     peak_mib(["cat"], path), "cat", 3, " MiB")
         if shutil.which("emcc") and not [tool for tool in browser.TOOLS if not shutil.which(tool)]:
-            prompt, empty, paste, longest, last = page_ms(folder)
-            size = os.path.getsize(PAGE)
+            page = browser.page(os.path.join(ROOT, "build", "web"))
+            prompt, empty, paste, longest, last = page_ms(page, folder)
+            size = os.path.getsize(page[len("file://"):])
             print(f"the web page: {size / 1024:.0f} KiB (target <= 256 KiB)")
             results.append(size <= 256 << 10)
             verdict("the web page's first prompt, ms from opening", prompt, empty,

@@ -36,11 +36,14 @@ class Documents(unittest.TestCase):
                          "PACKAGING.md's table of options against those that CMakeLists.txt declares")
 
     def test_release_files_of_this_version(self):
+        # Each named with its version, and the packages with their revision.
         version = cached("CMAKE_PROJECT_VERSION")
+        release = {version, f"{version}-{cached('GUESS_REVISION')}"}
         for name in ("README.md", "PACKAGING.md"):
             with open(os.path.join(ROOT, name), encoding="utf-8") as document:
-                named = set(re.findall(r"guess[-_](\d+\.\d+\.\d+)", document.read()))
-            self.assertEqual(named, {version}, f"{name} names release files of other versions")
+                named = set(re.findall(r"guess[-_](\d+\.\d+\.\d+(?:-\d+(?=[._]))?)", document.read()))
+            self.assertIn(version, named, f"{name} names no release file of {version}")
+            self.assertLessEqual(named, release, f"{name} names release files of other versions or revisions")
 
 
 if __name__ == "__main__":

@@ -8,8 +8,8 @@ import shlex
 import tempfile
 import unittest
 
-from support import at_second, drawn, game, main, run, wrong
-from support.texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT
+from support import SECOND, at_second, drawn, game, main, run
+from support.texts import BANNER, INVALID, LOSS, PROMPT, TWO_INVALID, TWO_INVALID_OUTPUT, wrong
 
 GUESS = game()
 SHELL_GUESS = shlex.join(GUESS)
@@ -47,8 +47,8 @@ class Process(unittest.TestCase):
         # numbers, one of them past 2038, which a 32-bit time_t cannot count;
         # each lost on three numbers that its second does not draw. Without a
         # terminal, no pause.
-        for second in (1767225600, 2240524801):
-            result = run(GUESS, data="".join(f"{n}\n" for n in wrong(second) + ["n"]).encode(),
+        for second in (SECOND, 2240524801):
+            result = run(GUESS, data="".join(f"{n}\n" for n in wrong(drawn(second)) + ["n"]).encode(),
                          env=at_second(second))
             self.assertClean(result)
             match = re.fullmatch(re.escape(BANNER) + LOSS, result.stdout.decode())

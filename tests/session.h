@@ -30,6 +30,15 @@ inline int drawnAt(std::time_t second)
     return std::rand() % 20 + 1;
 }
 
+// A second at which a game draws the given number; now where it is 0.
+inline std::time_t drawing(int target)
+{
+    std::time_t second = now;
+    while (target != 0 && drawnAt(second) != target)
+        ++second;
+    return second;
+}
+
 // What the game writes, up to far more than any session of the tests needs,
 // with the input's echo besides.
 class Output : public std::stringbuf {

@@ -9,30 +9,25 @@ with keys and the mouse."""
 import contextlib
 import json
 import os
-import re
-import tempfile
 import unittest
 
-from support import BUILD as TESTED, ROOT, STEP, browser, main, tool
-from support.browser import ActionChains, Keys, WebDriverWait
-from support.texts import BANNER, INVALID, OUT_OF, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN
+from support import BUILD as TESTED, SECOND, STEP, browser, main, run
+from support.browser import PASTE, ActionChains, Keys, WebDriverWait
+from support.texts import (BANNER, DRAW, INVALID, OUT_OF, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN,
+                           drawn_in, wrong)
 
-BUILD = os.path.join(TESTED, "tests", "web", "build")
-PAGE = "file://" + os.path.abspath(os.path.join(BUILD, "guess.html"))
-SECOND = 1767225600
-PASTE = """const data = new DataTransfer();
-data.setData("text/plain", arguments[0]);
-document.getElementById("line").dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));"""
-# From the page's start: its frames, the game's waits, and the nodes added to
-# the log and those removed or rewritten in it.
-WATCH = """const seen = window.seen = {frames: 0, waits: 0, added: 0, rewritten: 0};
+SCROLLBACK = 10000  # the fewest lines that the page keeps
+# From the page's start: its frames, the game's waits, the nodes added to the
+# log, those dropped from its top, and those removed elsewhere or rewritten.
+WATCH = """const seen = window.seen = {frames: 0, waits: 0, added: 0, dropped: 0, rewritten: 0};
 (function frame() { seen.frames++; requestAnimationFrame(frame); })();
 const log = (node) => node.id === "out" || node.parentNode?.id === "out";
 new MutationObserver((records) => records.forEach((record) => {
   if (record.type === "attributes") seen.waits += !!document.body.dataset.waits;
   else if (log(record.target)) {
     seen.added += record.addedNodes.length;
-    seen.rewritten += record.removedNodes.length + (record.type === "characterData");
+    seen[record.previousSibling ? "rewritten" : "dropped"] += record.removedNodes.length;
+    seen.rewritten += record.type === "characterData";
   }
 })).observe(document, {subtree: true, childList: true, characterData: true, attributes: true,
                        attributeFilter: ["data-waits"]});"""
@@ -43,35 +38,35 @@ new MutationObserver((records) => records.forEach((record) => {
 # click or a drag on the log), what the game then waits for, what holds then
 # on the page, and the page's log when play has ended.
 def rows(target):
-    wrong = [str(n) for n in range(1, 21) if n != target][:3]
-    loss = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{OUT_OF}" for i, n in enumerate(wrong, 1)) + f"{OVER}{target}\n"
+    numbers = [str(n) for n in wrong(target)]
+    loss = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{OUT_OF}" for i, n in enumerate(numbers, 1)) + f"{OVER}{target}\n"
     return {
-        "PlaysByKeysOnAPhone": ([("line", "abc"), *[("line", n) for n in wrong], ("paste", f"y\n{target}\n"),
+        "PlaysByKeysOnAPhone": ([("line", "abc"), *[("line", n) for n in numbers], ("paste", f"y\n{target}\n"),
                                  ("line", "n", "key"), ("keys", "x", "nothing")],
                                 f"{BANNER}{PROMPT}abc\n{INVALID}{loss}{QUESTION}y\n{BANNER}{PROMPT}{target}\n"
                                 f"{WIN}{QUESTION}n\n{PAUSE}\n"),
         "KeysThatTypeNothingLeaveTheWait": (
-            [("paste", "\n".join(wrong) + "\nn\n", "key"),
+            [("paste", "\n".join(numbers) + "\nn\n", "key"),
              *[("key", key, "key") for key in ("SHIFT", "CONTROL", "ALT", "META")], ("key", "ENTER", "nothing")],
             f"{BANNER}{loss}{QUESTION}n\n{PAUSE}\n"),
         "EnterInACompositionDoesNotSend": (
-            [("keys", wrong[0] + " "), ("compose", "", "line", f"line.value == '{wrong[0]} '"), ("line", ""),
-             ("end", "", "nothing")],
-            f"{BANNER}{PROMPT}{wrong[0]} \n{STRIKE}1{OUT_OF}{PROMPT}\n"),
+            [("keys", numbers[0] + " "), ("compose", "", "line", f"line.value == '{numbers[0]} '"),
+             ("line", ""), ("end", "", "nothing")],
+            f"{BANNER}{PROMPT}{numbers[0]} \n{STRIKE}1{OUT_OF}{PROMPT}\n"),
         "ClicksSelectOrFocus": ([("line", "abc"), ("click", "summary"),
                                  ("click", "#out", "line", "document.activeElement == line"),
                                  ("drag", "#out", "line", "getSelection().toString()"), ("end", "", "nothing")],
                                 f"{BANNER}{PROMPT}abc\n{INVALID}{PROMPT}\n"),
-        "PasteOfManyLines": ([("paste", "abc\n" * 3000), ("end", "", "nothing")],
-                             BANNER + (PROMPT + "abc\n" + INVALID) * 3000 + PROMPT + "\n"),
+        # Twice the lines that the page keeps, and more: the oldest go.
+        "PasteOfManyLines": ([("paste", "abc\n" * 10001), ("end", "", "nothing")],
+                             BANNER + (PROMPT + "abc\n" + INVALID) * 10001 + PROMPT + "\n"),
     }
 
 
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        tool("cmake", "--preset", "web", "--fresh", "-B", BUILD, cwd=ROOT)
-        tool("cmake", "--build", BUILD)
+        cls.page = browser.page(os.path.join(TESTED, "tests", "web", "build"))
         cls.stack = contextlib.ExitStack()
         cls.browser = browser.start(cls.stack, SECOND)
         cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
@@ -81,19 +76,15 @@ class Page(unittest.TestCase):
         cls.stack.close()
 
     def open(self):
-        self.browser.get(PAGE)
+        self.browser.get(self.page)
         self.waits_for("line", "loading")
 
     def drawn(self):
-        """The number that the page draws at its held second, learnt from a
-        game lost there, or won on the way: every game there draws it."""
+        """The number that the page draws at its held second, as every game
+        there does."""
         self.open()
-        for guess in (1, 2, 3):
-            self.do("line", str(guess))
-            log = self.waits_for("line", guess)
-            if WIN in log:
-                return guess
-        return int(re.search(re.escape(OVER) + r"(\d+)", log).group(1))
+        self.do("paste", DRAW)
+        return drawn_in(self.waits_for("key", DRAW))
 
     def state(self, after):
         """Waits until the game waits, and returns for what: a line, a key, or
@@ -130,24 +121,30 @@ class Page(unittest.TestCase):
             ActionChains(tab).move_to_element(tab.find_element("css selector", text)).click_and_hold(
                 ).move_by_offset(40, 10).release().perform()
 
+    def shows(self, whole):
+        """The page's log once play has ended: the newest lines of the whole
+        log, from a line's start, all of them or at least SCROLLBACK, and not
+        all where there are twice as many (a node holds far fewer)."""
+        log = self.waits_for("nothing", "the end")
+        start = len(whole) - len(log)
+        self.assertEqual(log, whole[start:], "the log is not the newest of what the game wrote")
+        self.assertTrue(start == 0 or whole[start - 1] == "\n", "the log begins inside a line")
+        lines = whole.count("\n")
+        self.assertGreaterEqual(log.count("\n"), min(lines, SCROLLBACK), "the log lost lines")
+        self.assertTrue(start or lines <= 2 * SCROLLBACK, "the log kept every line")
+
     def heard_once(self):
         """The log only grew, by no more than three nodes (a line's end, whole
-        lines, a line's start) a frame or a wait."""
+        lines, a line's start) a frame or a wait, but for its oldest nodes."""
         seen = self.browser.execute_script("return seen")
         self.assertEqual(seen["rewritten"], 0, "text in the log was removed or rewritten")
         self.assertLessEqual(seen["added"], 3 * (seen["frames"] + seen["waits"]),
                              f"more writes to the log than frames and waits: {seen}")
 
     def test_sessions_as_a_console_shows_them(self):
-        # The transcript table's sessions, as a console shows them, played
-        # where the game draws the page's number (GUESS_TARGET).
-        target = self.drawn()
-        with tempfile.TemporaryDirectory() as folder:
-            file = os.path.join(folder, "sessions")
-            tool(os.path.join(TESTED, "tests", "game_test"), "--gtest_filter=Game/Transcript.*",
-                 env=dict(os.environ, GUESS_SESSIONS=file, GUESS_TARGET=str(target)))
-            with open(file, "rb") as sessions:
-                fields = sessions.read().split(b"\0")
+        # The transcript table's sessions that play where the game draws the
+        # page's number, as a console shows them.
+        fields = run([os.path.join(TESTED, "tests", "sessions"), str(self.drawn())]).stdout.split(b"\0")
         # The bytes of a session, as the page has them: typed text.
         for i in range(0, len(fields) - 1, 3):
             name, typed, shown = fields[i].decode(), *(field.decode("latin-1") for field in fields[i + 1:i + 3])
@@ -164,7 +161,7 @@ class Page(unittest.TestCase):
                 while waits != "nothing":
                     self.do("end", "") if waits == "line" else self.do("keys", "x")
                     waits = self.state(waits)
-                self.assertEqual(self.waits_for("nothing", "the end"), shown.replace("<pause>", PAUSE + "\n"))
+                self.shows(shown.replace("<pause>", PAUSE + "\n"))
                 self.heard_once()
 
     def test_players(self):
@@ -177,7 +174,7 @@ class Page(unittest.TestCase):
                     self.waits_for(waits, f"{action} {text!r}")
                     self.assertTrue(not holds or self.browser.execute_script(f"return {holds}"),
                                     f"after {action} {text!r}, not {holds}")
-                self.assertEqual(self.waits_for("nothing", "the end"), log)
+                self.shows(log)
                 self.heard_once()
                 focused = self.browser.switch_to.active_element.get_attribute("id")
                 self.assertEqual(focused, "again", "play again does not have the focus")
@@ -187,8 +184,8 @@ class Page(unittest.TestCase):
         # The browser's own pages make requests too: only the page's count.
         events = [json.loads(entry["message"])["message"] for entry in self.browser.get_log("performance")]
         urls = {event["params"]["request"]["url"] for event in events
-                if event["method"] == "Network.requestWillBeSent" and event["params"]["documentURL"] == PAGE}
-        self.assertEqual(urls, {PAGE}, "the page made requests")
+                if event["method"] == "Network.requestWillBeSent" and event["params"]["documentURL"] == self.page}
+        self.assertEqual(urls, {self.page}, "the page made requests")
         # Its policy refuses any other, and says so in the console.
         errors = [entry["message"] for entry in self.browser.get_log("browser") if entry["level"] == "SEVERE"]
         self.assertEqual(errors, [], "the page's console has errors")

@@ -12,9 +12,8 @@ import tempfile
 import termios
 import unittest
 
-from support import (BUILD, at_second, cached, end_session, main, needs, processes, run, tool,
-                     until, wrong)
-from support.texts import TWO_INVALID, TWO_INVALID_OUTPUT
+from support import BUILD, SECOND, at_second, cached, drawn, end_session, main, needs, processes, run, tool, until
+from support.texts import TWO_INVALID, TWO_INVALID_OUTPUT, wrong
 
 ID = cached("GUESS_ID")
 
@@ -86,8 +85,7 @@ class DebianPackage(unittest.TestCase):
         # Xvfb; a game is typed into the terminal window that it opens, and
         # the window stays at the closing wait until one key. The game's clock
         # stands still, so that the three numbers typed are wrong ones.
-        second = 1767225600
-        env = at_second(second, dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}"))
+        env = at_second(SECOND, dict(os.environ, PATH=f"{self.root}/usr/games:{os.environ['PATH']}"))
         reader, writer = os.pipe()
         # Without -noreset, the screen starts afresh whenever its last client
         # leaves, as each look for the window does, and refuses the terminal
@@ -113,7 +111,7 @@ class DebianPackage(unittest.TestCase):
         terminal = os.open(os.readlink(f"/proc/{game}/fd/0"), os.O_RDONLY | os.O_NOCTTY)
         self.addCleanup(os.close, terminal)
         xdotool("windowfocus", "--sync", window)
-        xdotool("type", "--delay", "20", "".join(f"{n}\n" for n in wrong(second)) + "n\n")
+        xdotool("type", "--delay", "20", "".join(f"{n}\n" for n in wrong(drawn(SECOND))) + "n\n")
         until(lambda: not termios.tcgetattr(terminal)[3] & termios.ICANON, "the closing wait")
         self.assertEqual(windows(), [window], "the window did not stay at the closing wait")
         xdotool("key", "x")

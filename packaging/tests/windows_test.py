@@ -10,9 +10,9 @@ import tempfile
 import unittest
 import zipfile
 
-from support import BUILD as TESTED, ROOT, WINE_STEP, at_second, cached, main, needs, run, tool
-from support.texts import (BANNER, INVALID, OVER, PROMPT, QUESTION, STRIKE, TWO_INVALID, TWO_INVALID_OUTPUT,
-                           WIN, strikes)
+from support import BUILD as TESTED, SECOND, WINE_STEP, at_second, built, cached, main, needs, run, tool
+from support.texts import (BANNER, DRAW, INVALID, OVER, PROMPT, QUESTION, TWO_INVALID, TWO_INVALID_OUTPUT, WIN,
+                           drawn_in, strikes, wrong)
 
 VERSION = cached("CMAKE_PROJECT_VERSION")
 WORK = os.path.join(TESTED, "tests", "windows")
@@ -27,7 +27,6 @@ DRIVE = os.path.join(WINE["WINEPREFIX"], "drive_c")
 FOLDER = os.path.join("Program Files", "guess")  # where the installer puts the game
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll"}
-SECOND = 1767225600
 
 
 def play(text, *args, game=GAME, env=WINE):
@@ -57,9 +56,7 @@ def installed():
 class Windows(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        # Configured afresh each time, so that a failed configuration is not kept.
-        tool("cmake", "--preset", "windows", "--fresh", "-B", BUILD, cwd=ROOT)
-        tool("cmake", "--build", BUILD)
+        built("windows", BUILD)
         # The first start of a prefix sets it up, which takes a while.
         tool("wineboot", "-i", env=WINE, seconds=WINE_STEP)
 
@@ -109,10 +106,9 @@ class Windows(unittest.TestCase):
     @needs("wixl", "msiinfo", "msibuild")
     def test_installer(self):
         # The installer of this version, and one of an older version to upgrade.
-        msi = {version: os.path.join(WORK, f"guess-{version}.msi") for version in ("1.0.0", VERSION)}
-        for version, path in msi.items():
-            tool("cmake", f"-DVERSION={version}", f"-DOUTPUT={path}", "-P", "installer.cmake",
-                 cwd=os.path.join(BUILD, "packaging"))
+        msi = {version: os.path.join(WORK, f"guess-{version}-windows-x86_64.msi") for version in ("1.0.0", VERSION)}
+        for version in msi:
+            tool("cpack", "-G", "External", "-R", version, "-B", WORK, cwd=BUILD)
         msiexec = lambda *args: tool("wine", "msiexec", *args, "/qn", env=WINE, seconds=WINE_STEP,
                                      check=False).returncode
         for path in msi.values():  # what a failed run left
@@ -143,15 +139,11 @@ class Windows(unittest.TestCase):
                          "the exit status and output of a session whose input ends")
 
     def test_loss_win_and_pause(self):
-        # At a held second: the number that every game there draws, from a
-        # game lost there (or won on the way, each "n" being invalid input
-        # after a wrong guess); then a game lost and one won, and the pause.
+        # At a held second: the number that every game there draws, then a
+        # game lost and one won, and the pause.
         held = at_second(SECOND, WINE)
-        _, text = play("1\nn\n2\nn\n3\nn\n", env=held)
-        shown = re.search(re.escape(OVER) + r"(\d+)", text)
-        target = int(shown.group(1)) if shown else text.count(STRIKE) + 1
-        wrong = [n for n in range(1, 21) if n != target][:3]
-        status, text = play(TWO_INVALID + "".join(f"{n}\n" for n in wrong) + f"y\n{target}\nn\n", env=held)
+        target = drawn_in(play(DRAW, env=held)[1])
+        status, text = play(TWO_INVALID + "".join(f"{n}\n" for n in wrong(target)) + f"y\n{target}\nn\n", env=held)
         self.assertEqual(status, 0, "the exit status")
         played = BANNER + (PROMPT + INVALID) * 2 + PROMPT + strikes(3) + f"{OVER}{target}\n{QUESTION}"
         played += BANNER + PROMPT + WIN + QUESTION

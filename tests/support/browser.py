@@ -3,7 +3,8 @@
 
 """Headless Chromium for the page's test and its benchmark, driven by
 Debian's python3-selenium, which belongs to Debian's own python3: the build
-runs the page's test there."""
+runs the page's test there; the page of a build, and a paste into it."""
+import os
 import shutil
 import tempfile
 
@@ -16,11 +17,16 @@ try:
 except ImportError:
     webdriver = ActionChains = Service = Keys = WebDriverWait = None
 
-from . import end_session
+from . import built, cached, end_session
 
 TOOLS = ("chromium", "chromedriver") + (() if webdriver else ("python3-selenium",))
 # As root, and with background networking off, or Chromium tries hosts of
 # its own that a closed network refuses.
+# A script that pastes its first argument into the page's input, as the
+# browser does with what the player pastes.
+PASTE = """const data = new DataTransfer();
+data.setData("text/plain", arguments[0]);
+document.getElementById("line").dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));"""
 OPTIONS = ("--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
            "--disable-component-update", "--disable-sync", "--no-first-run")
 
@@ -41,3 +47,8 @@ def start(stack, second=None):
         browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                 {"source": f"Date.now = () => {second * 1000};"})
     return browser
+
+
+def page(folder):
+    """Builds the web preset in the folder; returns the page's address."""
+    return "file://" + cached("GUESS_WEB", built("web", folder))

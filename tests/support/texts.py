@@ -27,3 +27,20 @@ def strikes(count):
 # its one group is the number shown.
 LOSS = (re.escape(PROMPT + strikes(3) + OVER)
         + r"(\d+)\n" + re.escape(QUESTION))
+
+
+def wrong(target):
+    """Three numbers other than the one drawn."""
+    return [n for n in range(1, 21) if n != target][:3]
+
+
+# Guesses 1, 2 and 3, each with an invalid answer after it, for a game whose
+# number is not known beforehand: its log shows it (drawn_in).
+DRAW = "1\nn\n2\nn\n3\nn\n"
+
+
+def drawn_in(log):
+    """The number drawn in a game played on DRAW: shown after its loss, or the
+    guess that won."""
+    shown = re.search(re.escape(OVER) + r"(\d+)", log)
+    return int(shown.group(1)) if shown else log.count(STRIKE) + 1

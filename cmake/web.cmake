@@ -3,7 +3,8 @@
 
 # Makes the page, PAGE, from its TEMPLATE, the game's SUMMARY and the PROGRAM
 # that emscripten built, a script beside its wasm file: both go into the
-# page, the wasm file in base64, and with them the notices of the code that
+# page, the wasm file deflated (gzip's, from byte 10 on) in base64 with the
+# INFLATER in base64 beside it, and with them the notices of the code that
 # emscripten puts into the page besides the game's own: its JavaScript
 # runtime and the libraries that every C++ program of it links, the C
 # library (musl), libc++, libc++abi and compiler-rt. Their paragraphs come from Debian's copyright file of
@@ -11,7 +12,7 @@
 # LICENSES; one that is not found stops the build.
 cmake_policy(VERSION 3.20)
 include("${CMAKE_CURRENT_LIST_DIR}/../packaging/run.cmake")
-foreach(input TEMPLATE PROGRAM COPYRIGHT LICENSES)
+foreach(input TEMPLATE PROGRAM INFLATER COPYRIGHT LICENSES)
   if(NOT EXISTS "${${input}}")
     message(FATAL_ERROR "page.cmake: ${input} '${${input}}' is not there")
   endif()
@@ -38,7 +39,9 @@ escape_xml(notices)
 
 file(READ "${PROGRAM}" program)
 string(REGEX REPLACE "\\.js$" ".wasm" binary "${PROGRAM}")
-execute_process(COMMAND base64 -w0 "${binary}" OUTPUT_VARIABLE wasm COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND gzip -9 -n -c "${binary}" COMMAND base64 -w0 OUTPUT_VARIABLE wasm
+                COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND base64 -w0 "${INFLATER}" OUTPUT_VARIABLE inflater COMMAND_ERROR_IS_FATAL ANY)
 if(program MATCHES "</script")
   message(FATAL_ERROR "${PROGRAM} holds </script, which would end the page's script early")
 endif()

@@ -23,6 +23,7 @@ import contextlib
 import json
 import os
 import shutil
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -54,9 +55,10 @@ new MutationObserver((_, observer) => {
   setTimeout(() => done([performance.now() - start, longest,
                          document.getElementById("out").textContent.split("\\n").slice(-3)]));
 }).observe(document.body, {attributeFilter: ["data-waits"]});
-""" + browser.PASTE
+""" + browser.PASTE + 'paste("abc\\n".repeat(arguments[0]));'
 PASTED = 100000
 RUNS = 7
+LOADS = 31
 MIB = 1 << 20
 
 
@@ -101,10 +103,11 @@ def peak_mib(command, path):
 
 
 def page_ms(page, folder):
-    """The best of twice RUNS times (a page's load varies more than a
-    program's run), in ms from opening, of the page's first prompt and of an
-    empty page's end of loading, opened in turns; and the time of the paste,
-    its longest task and the last lines that the page then holds."""
+    """The medians of LOADS times, in ms from opening, of the page's first
+    prompt and of an empty page's end of loading, opened in turns (a page's
+    load varies far more than a program's run, and its best times more than
+    its middle ones); and the time of the paste, its longest task and the
+    last lines that the page then holds."""
     empty = os.path.join(folder, "empty.html")
     with open(empty, "w", encoding="ascii") as file:
         file.write("<!doctype html><title>empty</title><p>empty</p>")
@@ -114,7 +117,7 @@ def page_ms(page, folder):
         chromium.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_PROMPT})
         first_prompt = lambda: browser.WebDriverWait(chromium, STEP).until(  # noqa: E731
             lambda tab: tab.execute_script("return window.firstPrompt"))
-        for _ in range(2 * RUNS):
+        for _ in range(LOADS):
             chromium.get(page)
             times[0].append(first_prompt())
             chromium.get("file://" + empty)
@@ -123,8 +126,8 @@ def page_ms(page, folder):
         chromium.get(page)
         first_prompt()
         chromium.set_script_timeout(PLAY)
-        pasted = chromium.execute_async_script(PASTE, "abc\n" * PASTED)
-    return [min(spent) for spent in times] + pasted
+        pasted = chromium.execute_async_script(PASTE, PASTED)
+    return [statistics.median(spent) for spent in times] + pasted
 
 
 def write(path, chunk, size, tail=b""):

@@ -109,7 +109,7 @@ class Page(unittest.TestCase):
         elif action == "key":
             tab.switch_to.active_element.send_keys(getattr(Keys, text))
         elif action == "paste":
-            tab.execute_script(PASTE, text)
+            tab.execute_script(PASTE + "paste(arguments[0]);", text)
         elif action == "end":
             tab.find_element("id", "line").send_keys(text + Keys.CONTROL + "d" + Keys.CONTROL)
         elif action == "compose":

@@ -22,11 +22,13 @@ from . import built, cached, end_session
 TOOLS = ("chromium", "chromedriver") + (() if webdriver else ("python3-selenium",))
 # As root, and with background networking off, or Chromium tries hosts of
 # its own that a closed network refuses.
-# A script that pastes its first argument into the page's input, as the
-# browser does with what the player pastes.
-PASTE = """const data = new DataTransfer();
-data.setData("text/plain", arguments[0]);
-document.getElementById("line").dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));"""
+# A script's function that pastes text into the page's input, as the browser
+# does with what the player pastes.
+PASTE = """const paste = (text) => {
+  const data = new DataTransfer();
+  data.setData("text/plain", text);
+  document.getElementById("line").dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, cancelable: true}));
+};"""
 OPTIONS = ("--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
            "--disable-component-update", "--disable-sync", "--no-first-run")
 

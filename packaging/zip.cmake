@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The guess authors
 # SPDX-License-Identifier: MIT
 
-# Packs the ZIP in package again with the files that CPack packed, named from
+# Packs a ZIP in package again with the files that CPack packed, named from
 # its top folder as CPack names them: CPack lists the files in the order that
 # the file system gives them, names the builder's user and group, and dates
 # them in local time. zip takes them in the order given, here by name; -X

@@ -6,7 +6,7 @@
 # README.txt (readme.cmake), its licence, and the notices that its static
 # link owes, as the linker's map lists what it took (notices.cmake, with the
 # texts of Debian's copyright file of the MinGW-w64 runtime). It sets CPack up
-# for its packages: the ZIP, packed again (repack.cmake), and the installer,
+# for its packages: the ZIP, packed again (zip.cmake), and the installer,
 # which wixl makes from guess.wxs with the icon and the upgrade code
 # (installer.cmake, CPack's External generator).
 function(package_windows)
@@ -24,7 +24,7 @@ function(package_windows)
           ${CMAKE_CURRENT_BINARY_DIR}/NOTICES.txt DESTINATION .)
 
   set(CPACK_GENERATOR ZIP External PARENT_SCOPE)
-  set(CPACK_GUESS_REPACK_ZIP ${here}/repack.cmake PARENT_SCOPE)
+  set(CPACK_GUESS_REPACK_ZIP ${here}/../zip.cmake PARENT_SCOPE)
   set(CPACK_PACKAGE_FILE_NAME "guess-${PROJECT_VERSION}-windows-x86_64" PARENT_SCOPE)
   set(CPACK_STRIP_FILES OFF PARENT_SCOPE) # the linker has stripped the program
   set(CPACK_EXTERNAL_ENABLE_STAGING ON PARENT_SCOPE)

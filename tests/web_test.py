@@ -7,11 +7,15 @@ Chromium with its clock held: the sessions of the game's transcript table,
 which the page must show as a console does, and a table of what players do
 with keys and the mouse."""
 import contextlib
+import functools
+import http.server
 import json
 import os
+import tempfile
+import threading
 import unittest
 
-from support import BUILD as TESTED, SECOND, STEP, browser, main, run
+from support import BUILD as TESTED, SECOND, STEP, browser, main, run, tool
 from support.browser import PASTE, ActionChains, Keys, WebDriverWait
 from support.texts import (BANNER, DRAW, INVALID, OUT_OF, OVER, PAUSE, PROMPT, QUESTION, STRIKE, WIN,
                            drawn_in, wrong)
@@ -57,10 +61,51 @@ def rows(target):
                                  ("click", "#out", "line", "document.activeElement == line"),
                                  ("drag", "#out", "line", "getSelection().toString()"), ("end", "", "nothing")],
                                 f"{BANNER}{PROMPT}abc\n{INVALID}{PROMPT}\n"),
+        "SendsAndPastesAtTheCaret": (
+            [("keys", "abcd"), ("run", "line.setSelectionRange(1, 3)"), ("paste", "9\n7", "line", "line.value == '7d'"),
+             ("run", "line.setSelectionRange(1, 1)"), ("paste", "5\n", "line", "line.value == 'd'"),
+             ("run", "line.onblur = () => line.left = true"),
+             ("click", "#send", "line", "document.activeElement == line && !line.left"), ("end", "", "nothing")],
+            BANNER + "".join(f"{PROMPT}{text}\n{INVALID}" for text in ("a9", "75", "d")) + PROMPT + "\n"),
         # Twice the lines that the page keeps, and more: the oldest go.
         "PasteOfManyLines": ([("paste", "abc\n" * 10001), ("end", "", "nothing")],
                              BANNER + (PROMPT + "abc\n" + INVALID) * 10001 + PROMPT + "\n"),
     }
+
+
+# Chromium before 114 refuses to compile more than 4 KB of WebAssembly at once.
+OLD_COMPILE = """const compile = WebAssembly.Module;
+WebAssembly.Module = function (bytes) {
+  if (bytes.length > 4096) throw new RangeError("WebAssembly.Module(): Out of memory: wasm memory");
+  return new compile(bytes);
+};"""
+
+
+class Host(http.server.SimpleHTTPRequestHandler):
+    """A static host, as quiet as the test, that lets browsers keep its files an hour."""
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".webmanifest": "application/manifest+json"}
+    timeout = STEP
+
+    def end_headers(self):
+        self.send_header("Cache-Control", "max-age=3600")
+        super().end_headers()
+
+    def log_message(self, *_):
+        pass
+
+
+@contextlib.contextmanager
+def hosted(folder, port=0):
+    """Serves the folder on 127.0.0.1, from a thread, while in the context;
+    gives the port."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Host, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    try:
+        yield server.server_address[1]
+    finally:
+        server.shutdown()
+        server.server_close()
 
 
 class Page(unittest.TestCase):
@@ -117,6 +162,8 @@ class Page(unittest.TestCase):
                                "isComposing: true, bubbles: true, cancelable: true}))")
         elif action == "click":
             tab.find_element("css selector", text).click()
+        elif action == "run":
+            tab.execute_script(text)
         elif action == "drag":
             ActionChains(tab).move_to_element(tab.find_element("css selector", text)).click_and_hold(
                 ).move_by_offset(40, 10).release().perform()
@@ -164,6 +211,44 @@ class Page(unittest.TestCase):
                 self.shows(shown.replace("<pause>", PAUSE + "\n"))
                 self.heard_once()
 
+    def test_served_from_a_host(self):
+        # The folder of the release's ZIP on a host: installable, kept by its
+        # worker for playing with the host gone, and replaced by the next
+        # release within a visit or two. It plays where the browser refuses
+        # to compile the program at once.
+        tab = self.browser
+        refuse = tab.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": OLD_COMPILE})
+        self.addCleanup(tab.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument", refuse)
+        folder = self.enterContext(tempfile.TemporaryDirectory())
+        tool("cmake", "--install", os.path.dirname(self.page[len("file://"):]), "--prefix", folder)
+        with hosted(folder) as port:
+            address = f"http://127.0.0.1:{port}/"
+            tab.get(address)
+            self.waits_for("line", "loading")
+            WebDriverWait(tab, STEP, 0.01).until(
+                lambda _: tab.execute_script("return navigator.serviceWorker.controller"), "no worker controls the page")
+            self.assertEqual(tab.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [],
+                             "the page is not installable")
+        tab.refresh()
+        self.waits_for("line", "a reload with the host gone")
+        for name, text, anew in (("index.html", "<title>guess", "<title>anew"), ("sw.js", "guess-", "anew-")):
+            with open(os.path.join(folder, name), "r+", encoding="utf-8") as file:
+                changed = file.read().replace(text, anew)
+                file.seek(0)
+                file.write(changed)
+                file.truncate()
+        with hosted(folder, port):
+            # The first visit finds the next release, whose worker then takes
+            # over with its cache alone, and the second plays it.
+            tab.get(address)
+            self.waits_for("line", "a visit")
+            WebDriverWait(tab, STEP, 0.01).until(lambda _: tab.execute_async_script(
+                "caches.keys().then((names) => arguments[0](String(names)))").startswith("anew-"),
+                "the next release's worker has not taken over alone")
+            tab.get(address)
+            self.waits_for("line", "a second visit")
+            self.assertEqual(tab.title, "anew", "the next release did not reach the page")
+
     def test_players(self):
         self.browser.set_window_size(360, 640)  # a phone's
         for name, (steps, log) in rows(self.drawn()).items():
@@ -181,6 +266,10 @@ class Page(unittest.TestCase):
                 self.assertFalse(self.browser.execute_script(
                     "return document.documentElement.scrollWidth > innerWidth"),
                     "the page scrolls sideways on a phone's screen")
+                self.assertEqual(self.browser.execute_script(  # the controls that show
+                    "return [...document.querySelectorAll('input, button')].filter((control) => "
+                    "control.offsetWidth && (control.offsetWidth < 24 || control.offsetHeight < 24)).map((c) => c.id)"),
+                    [], "controls smaller than 24 px square")
         # The browser's own pages make requests too: only the page's count.
         events = [json.loads(entry["message"])["message"] for entry in self.browser.get_log("performance")]
         urls = {event["params"]["request"]["url"] for event in events

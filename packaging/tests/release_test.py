@@ -23,7 +23,7 @@ DIST = os.path.join(SOURCE, "dist")
 DEBS = [f"guess_{VERSION}-{REVISION}_{arch}.deb" for arch in ("amd64", "arm64", "armhf")]
 RPMS = [f"guess-{VERSION}-{REVISION}.{arch}.rpm" for arch in ("x86_64", "aarch64")]
 BINARIES = DEBS + RPMS + [f"guess-{VERSION}-windows-x86_64.{kind}" for kind in ("zip", "msi")] \
-    + [f"guess-{VERSION}-web.html"]
+    + [f"guess-{VERSION}-web.{kind}" for kind in ("html", "zip")]
 # What puts the game in the desktop's menus and software centres.
 DESKTOP = [f"/usr/share/{path}" for path in (
     f"applications/{ID}.desktop", f"metainfo/{ID}.metainfo.xml",

@@ -4,8 +4,8 @@
 
 """The game's page, built with the web preset and played in headless
 Chromium with its clock held: the sessions of the game's transcript table,
-which the page must show as a console does, and a table of what players do
-with keys and the mouse."""
+which the page must show as a console does, a table of what players do with
+keys and the mouse, and the page served from a host."""
 import contextlib
 import functools
 import http.server
@@ -21,6 +21,7 @@ from support.texts import (BANNER, DRAW, INVALID, OUT_OF, OVER, PAUSE, PROMPT, Q
                            drawn_in, wrong)
 
 SCROLLBACK = 10000  # the fewest lines that the page keeps
+COMPOSE = "line.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', isComposing: true, bubbles: true}))"
 # From the page's start: its frames, the game's waits, the nodes added to the
 # log, those dropped from its top, and those removed elsewhere or rewritten.
 WATCH = """const seen = window.seen = {frames: 0, waits: 0, added: 0, dropped: 0, rewritten: 0};
@@ -37,10 +38,9 @@ new MutationObserver((records) => records.forEach((record) => {
                        attributeFilter: ["data-waits"]});"""
 
 
-# What players do, step by step, when the page draws target: the keys they
-# type (or a key by name, a paste, an Enter in an IME's composition, a plain
-# click or a drag on the log), what the game then waits for, what holds then
-# on the page, and the page's log when play has ended.
+# What players do, step by step, when the page draws target (do()), what the
+# game then waits for, what holds then on the page, and the page's log when
+# play has ended.
 def rows(target):
     numbers = [str(n) for n in wrong(target)]
     loss = "".join(f"{PROMPT}{n}\n{STRIKE}{i}{OUT_OF}" for i, n in enumerate(numbers, 1)) + f"{OVER}{target}\n"
@@ -54,7 +54,7 @@ def rows(target):
              *[("key", key, "key") for key in ("SHIFT", "CONTROL", "ALT", "META")], ("key", "ENTER", "nothing")],
             f"{BANNER}{loss}{QUESTION}n\n{PAUSE}\n"),
         "EnterInACompositionDoesNotSend": (
-            [("keys", numbers[0] + " "), ("compose", "", "line", f"line.value == '{numbers[0]} '"),
+            [("keys", numbers[0] + " "), ("run", COMPOSE, "line", f"line.value == '{numbers[0]} '"),
              ("line", ""), ("end", "", "nothing")],
             f"{BANNER}{PROMPT}{numbers[0]} \n{STRIKE}1{OUT_OF}{PROMPT}\n"),
         "ClicksSelectOrFocus": ([("line", "abc"), ("click", "summary"),
@@ -146,8 +146,8 @@ class Page(unittest.TestCase):
 
     def do(self, action, text):
         """Does what a player does: types keys, a key by name, or a line and
-        Enter, pastes, ends the input with Ctrl-D, presses Enter in an IME's
-        composition, clicks or drags."""
+        Enter, pastes, ends the input with Ctrl-D, clicks or drags; or runs a
+        script of the page's, as an IME's Enter or a selection."""
         tab = self.browser
         if action in ("keys", "line"):
             tab.switch_to.active_element.send_keys(text + Keys.ENTER * (action == "line"))
@@ -157,9 +157,6 @@ class Page(unittest.TestCase):
             tab.execute_script(PASTE + "paste(arguments[0]);", text)
         elif action == "end":
             tab.find_element("id", "line").send_keys(text + Keys.CONTROL + "d" + Keys.CONTROL)
-        elif action == "compose":
-            tab.execute_script("document.getElementById('line').dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', "
-                               "isComposing: true, bubbles: true, cancelable: true}))")
         elif action == "click":
             tab.find_element("css selector", text).click()
         elif action == "run":

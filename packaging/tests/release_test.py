@@ -106,11 +106,13 @@ class Release(unittest.TestCase):
         mismatch, missing = filecmp.cmpfiles(DIST, folder, names, shallow=False)[1:]
         self.assertEqual(mismatch + missing, [], f"{where} made other packages: {mismatch + missing}")
 
-    def test_checksums(self):
+    def test_checksums_and_dates(self):
+        commit = int(tool("git", "log", "-1", "--format=%ct", cwd=SOURCE).stdout)
         for name in BINARIES + [ARCHIVE]:
             with self.subTest(name=name):
                 check = tool("sha256sum", "-c", name + ".sha256", cwd=DIST, check=False)
                 self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
+                self.assertEqual(os.path.getmtime(self.path(name)), commit, f"{name} is not dated from the commit")
 
     @needs("lintian")
     def test_lintian(self):

@@ -39,6 +39,10 @@ escape_xml(notices)
 
 file(READ "${PROGRAM}" program)
 string(REGEX REPLACE "\\.js$" ".wasm" binary "${PROGRAM}")
+file(SIZE "${binary}" size)
+if(size GREATER 1048576)
+  message(FATAL_ERROR "${binary} has more than the 1 MiB that the page's inflater has room for")
+endif()
 execute_process(COMMAND gzip -9 -n -c "${binary}" COMMAND base64 -w0 OUTPUT_VARIABLE wasm
                 COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND base64 -w0 "${INFLATER}" OUTPUT_VARIABLE inflater COMMAND_ERROR_IS_FATAL ANY)

@@ -11,7 +11,9 @@
 namespace {
 
 constexpr int maxBits = 15;
-unsigned char packed[1 << 18];
+// Room for a program of up to 1 MiB (web.cmake refuses a larger one),
+// deflated or not.
+unsigned char packed[1 << 20];
 unsigned char program[1 << 20];
 const unsigned char *in;
 unsigned char *out;

@@ -56,7 +56,7 @@ new MutationObserver((_, observer) => {
 """ + browser.PASTE + 'paste("abc\\n".repeat(arguments[0]));'
 PASTED = 100000
 RUNS = 7
-LOADS = 31
+LOADS = 61
 MIB = 1 << 20
 
 

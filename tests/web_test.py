@@ -11,6 +11,7 @@ import functools
 import http.server
 import json
 import os
+import pathlib
 import tempfile
 import threading
 import unittest
@@ -111,7 +112,8 @@ def hosted(folder, port=0):
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.page = browser.page(os.path.join(TESTED, "tests", "web", "build"))
+        cls.build = os.path.join(TESTED, "tests", "web", "build")
+        cls.page = browser.page(cls.build)
         cls.stack = contextlib.ExitStack()
         cls.browser = browser.start(cls.stack, SECOND)
         cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
@@ -217,7 +219,7 @@ class Page(unittest.TestCase):
         refuse = tab.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": OLD_COMPILE})
         self.addCleanup(tab.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument", refuse)
         folder = self.enterContext(tempfile.TemporaryDirectory())
-        tool("cmake", "--install", os.path.dirname(self.page[len("file://"):]), "--prefix", folder)
+        tool("cmake", "--install", self.build, "--prefix", folder)
         with hosted(folder) as port:
             address = f"http://127.0.0.1:{port}/"
             tab.get(address)
@@ -229,11 +231,8 @@ class Page(unittest.TestCase):
         tab.refresh()
         self.waits_for("line", "a reload with the host gone")
         for name, text, anew in (("index.html", "<title>guess", "<title>anew"), ("sw.js", "guess-", "anew-")):
-            with open(os.path.join(folder, name), "r+", encoding="utf-8") as file:
-                changed = file.read().replace(text, anew)
-                file.seek(0)
-                file.write(changed)
-                file.truncate()
+            path = pathlib.Path(folder, name)
+            path.write_text(path.read_text(encoding="utf-8").replace(text, anew), encoding="utf-8")
         with hosted(folder, port):
             # The first visit finds the next release, whose worker then takes
             # over with its cache alone, and the second plays it.

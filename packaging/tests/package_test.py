@@ -12,7 +12,8 @@ import tempfile
 import termios
 import unittest
 
-from support import BUILD, SECOND, at_second, cached, drawn, end_session, main, needs, processes, run, tool, until
+from support import (BUILD, SECOND, at_second, cached, drawn, end_session, main, needs, processes, run, session,
+                     tool, until)
 from support.texts import TWO_INVALID, TWO_INVALID_OUTPUT, wrong
 
 ID = cached("GUESS_ID")
@@ -98,14 +99,18 @@ class DebianPackage(unittest.TestCase):
         with os.fdopen(reader) as display:
             env["DISPLAY"] = ":" + display.readline().strip()
         entry = os.path.join(self.root, f"usr/share/applications/{ID}.desktop")
+        said = self.enterContext(tempfile.TemporaryFile())  # by the launcher, and the terminal
         launcher = subprocess.Popen(["gio", "launch", entry], env=env, start_new_session=True,
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                    stdout=subprocess.DEVNULL, stderr=said)
         self.addCleanup(launcher.wait)
         self.addCleanup(end_session, launcher.pid)
         windows = lambda: tool("xdotool", "search", "--class", "xterm", env=env, check=False).stdout.split()
         xdotool = lambda *args: tool("xdotool", *args, env=env)
+        # No window comes where the launcher failed, or it and all that it started have ended.
+        gone = lambda: (launcher.poll() or not session(launcher.pid)) and (
+            f"gio launch ended with status {launcher.returncode}: {said.seek(0) or said.read()[-300:]!r}")
 
-        [window] = until(windows, "a terminal window")
+        [window] = until(windows, "a terminal window", stuck=gone)
         game = until(lambda: game_in(self.root), "the game in the window")
         self.addCleanup(end_session, int(game))
         terminal = os.open(os.readlink(f"/proc/{game}/fd/0"), os.O_RDONLY | os.O_NOCTTY)

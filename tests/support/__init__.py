@@ -79,12 +79,21 @@ def processes():
     return [int(pid) for pid in os.listdir("/proc") if pid.isdigit()]
 
 
-def end_session(leader):
-    """Kills every process left in the session or process group that leader began."""
+def session(leader):
+    """The processes now in the session or process group that leader began."""
+    found = []
     for pid in processes():
         with contextlib.suppress(OSError):  # gone meanwhile
             if leader in (os.getsid(pid), os.getpgid(pid)):
-                os.kill(pid, signal.SIGKILL)
+                found.append(pid)
+    return found
+
+
+def end_session(leader):
+    """Kills every process left in the session or process group that leader began."""
+    for pid in session(leader):
+        with contextlib.suppress(OSError):  # gone meanwhile
+            os.kill(pid, signal.SIGKILL)
 
 
 # The number of the read system call, as /proc/PID/syscall gives it, on each
@@ -146,11 +155,10 @@ def run(command, data=None, stdin=None, stdout=None, seconds=PLAY, cap=CAP, watc
 
         def stuck():
             fed = process.stdin is None or process.stdin.closed  # all that it gets
-            for pid in processes() if watch else []:
-                with contextlib.suppress(OSError):
-                    why = os.getsid(pid) == process.pid and doing(pid, counts)
-                    if why and (fed or not why.startswith("waits")):
-                        return f"{shlex.join(command)} {why}"
+            for pid in session(process.pid) if watch else []:
+                why = doing(pid, counts)
+                if why and (fed or not why.startswith("waits")):
+                    return f"{shlex.join(command)} {why}"
             return None
         try:
             until(lambda: process.poll() is not None, "ending", seconds, stuck)
@@ -198,6 +206,10 @@ def at_second(second, env=None):
     only = "guess,qemu-arm,qemu-aarch64,wine,wine64,wine-preloader,wine64-preloader"
     return dict(env, LD_PRELOAD=faketime, TZ="UTC", FAKETIME_ONLY_CMDS=only,
                 FAKETIME=time.strftime("%Y-%m-%d %H:%M:%S", time.gmtime(second)),
+                # Only the calendar is held: the library's monotonic clock
+                # can fail in the programs that it is to leave alone, such as
+                # the desktop's launcher, which then aborts.
+                DONT_FAKE_MONOTONIC="1",
                 # qemu-user, which runs a cross-built game, takes the clock
                 # for it, and must not hand the library to it.
                 QEMU_UNSET_ENV="LD_PRELOAD",
